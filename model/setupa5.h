@@ -1,0 +1,7 @@
+// Module `setupa5` (placeholder until the data model is filled in).
+#pragma once
+
+#include "model/farray.h"
+#include "model/ftext.h"
+
+struct Setupa5 {};

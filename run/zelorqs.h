@@ -1,0 +1,42 @@
+// Main program of the quasi-static bearing analysis: the fixed run sequence (input, model
+// set-up, equilibrium, final sweep, output data, lives, totals, report, console notice), the
+// output-data step that turns the final state into report quantities, and the power-loss and
+// wear totals.
+#pragma once
+
+#include <iosfwd>
+
+#include "model/farray.h"
+
+struct Model;
+
+namespace zelorqs {
+
+// Runs one analysis and returns the exit status (0 completed, 1 stopped by a check or fatal
+// error, 2 input or report file unusable). `console` receives the completion notice, `err`
+// the messages of an unusable file.
+int zelorqs(Model& m, std::ostream& console, std::ostream& err);
+
+// Magnitude and two orientation angles of a vector (V1 axial, V2 and V3 radial), with
+// components below tol of the magnitude treated as zero. Returns (m, a1, a2).
+struct Orientation {
+  double mag, a1, a2;
+};
+Orientation vectororientation(const Model& m, zq::Vec3In v);
+
+// Output-data step: race positions, velocities and accelerations, element orbital speed
+// ratios, angular-velocity vectors as magnitude and two angles, contact-loss flags.
+void setupoutputdata(Model& m);
+
+// Bearing power loss and wear sums after the lives; rescales rewr and reendwr in place.
+void totals(Model& m);
+
+// Equilibrium driver: initial guess, solution, stiffness, packing of the state.
+void quasistaticeq(Model& m);
+
+}  // namespace zelorqs
+
+namespace zq {
+// Subnormal operands read as zero and subnormal results flushed to zero, for the whole run.
+void setFlushToZero();
+}  // namespace zq
