@@ -1,0 +1,2 @@
+// Placeholder until the helper is written.
+#include "numerics/zelb2.h"
