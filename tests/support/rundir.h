@@ -1,0 +1,53 @@
+// Test support: scratch run directories and whole-program runs, in process (a fresh Model
+// pointed at the directory) or as the built executable (for exit statuses and console text).
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "model/model.h"
+
+namespace zqtest {
+
+// A fresh empty directory under the system temporary directory, removed on destruction.
+class ScratchDir {
+ public:
+  ScratchDir();
+  ~ScratchDir();
+  ScratchDir(const ScratchDir&) = delete;
+  ScratchDir& operator=(const ScratchDir&) = delete;
+  const std::filesystem::path& path() const { return path_; }
+  void write(const std::string& name, const std::string& text) const;
+  std::string read(const std::string& name) const;
+  bool exists(const std::string& name) const;
+
+ private:
+  std::filesystem::path path_;
+};
+
+struct ProgramRun {
+  int status = -1;
+  std::string out;  // standard output
+  std::string err;  // standard error
+};
+
+// Runs the built zelorqs executable in `dir`.
+ProgramRun runProgram(const ScratchDir& dir);
+
+// Runs the whole program in process on a fresh Model whose run directory is `dir`.
+struct InProcessRun {
+  int status = -1;
+  std::string out;
+  std::string err;
+  std::unique_ptr<Model> model;
+};
+InProcessRun runInProcess(const ScratchDir& dir);
+
+// The path of a file shipped with the sources (e.g. "examples/ball-si.txt").
+std::string sourceFile(const std::string& relative);
+
+// Lines of a text, without their line ends.
+std::vector<std::string> lines(const std::string& text);
+
+}  // namespace zqtest
