@@ -11,6 +11,14 @@
 
 namespace {
 
+zq::ErrorBlock block(int code, int supplementary = 0, bool fatal = false) {
+  zq::ErrorBlock b;
+  b.code = code;
+  b.supplementary = supplementary;
+  b.fatal = fatal;
+  return b;
+}
+
 struct Fixture {
   std::unique_ptr<Model> m = std::make_unique<Model>();
   std::ostringstream out;
@@ -31,7 +39,7 @@ TEST(ErrorReporter, NothingPendingWritesNothing) {
 
 TEST(ErrorReporter, BareNonFatalBlockIsCodeLineBetweenEmptyLines) {
   Fixture f;
-  zq::raiseError(*f.m, {.code = 124, .supplementary = -3});
+  zq::raiseError(*f.m, block(124, -3));
   zela9::zela9(*f.m);
   EXPECT_EQ(f.out.str(), "\n\n     Encountered error code:  124     Supplementary code:   -3\n\n");
   EXPECT_EQ(f.m->errors.ierind, 0);
@@ -65,7 +73,7 @@ TEST(ErrorReporter, MessagesAndListsFollowTheCodeLine) {
 
 TEST(ErrorReporter, TenRealsFillOneLine) {
   Fixture f;
-  zq::ErrorBlock b{.code = 1};
+  zq::ErrorBlock b = block(1);
   b.rname = "R";
   for (int k = 1; k <= 10; ++k) b.rvalues.push_back(k);
   zq::raiseError(*f.m, b);
@@ -79,7 +87,9 @@ TEST(ErrorReporter, TenRealsFillOneLine) {
 
 TEST(ErrorReporter, FatalErrorStopsAfterTerminationLine) {
   Fixture f;
-  zq::raiseError(*f.m, {.code = 11, .fatal = true, .lines = {"Flange angle out of bounds"}});
+  zq::ErrorBlock b = block(11, 0, true);
+  b.lines = {"Flange angle out of bounds"};
+  zq::raiseError(*f.m, b);
   try {
     zela9::zela9(*f.m);
     FAIL() << "a fatal error must stop the run";
@@ -98,7 +108,10 @@ TEST(ErrorReporter, FatalErrorStopsAfterTerminationLine) {
 // stale list and does not stop.
 TEST(ErrorReporter, ReportedWarningLeavesNoStaleState) {
   Fixture f;
-  zq::ErrorBlock b{.code = 13, .lines = {"old"}, .iname = "old ints", .ivalues = {1, 2}};
+  zq::ErrorBlock b = block(13);
+  b.lines = {"old"};
+  b.iname = "old ints";
+  b.ivalues = {1, 2};
   zq::raiseError(*f.m, b);
   zela9::zela9(*f.m);
   f.out.str("");
@@ -112,7 +125,7 @@ TEST(ErrorReporter, RaiseSetsEveryFieldAndClampsToTen) {
   Fixture f;
   f.m->errors.iterminate = 1;
   f.m->errors.numr = 4;
-  zq::ErrorBlock b{.code = 123, .supplementary = 5};
+  zq::ErrorBlock b = block(123, 5);
   for (int k = 0; k < 12; ++k) b.ivalues.push_back(k);
   zq::raiseError(*f.m, b);
   const auto& e = f.m->errors;
