@@ -3,7 +3,7 @@
 // leaves the bracket, meets a flat slope, cannot evaluate f or has not converged in eleven
 // steps, bisection narrows the bracket sixteenfold and Newton is tried again from the last
 // midpoint. f reports that it cannot be evaluated by setting tmparea::itmp(1) nonzero; that
-// code is returned at once. Tolerances: |f| <= tolr(1), Newton step |dx/x| <= tolr(2).
+// code is returned at once (after a failed Newton evaluation bisection takes over). Tolerances: |f| <= tolr(1), Newton step |dx/x| <= tolr(2).
 #include "numerics/zelg3.h"
 
 #include <cmath>
@@ -34,22 +34,27 @@ void zelg3(Model& m, double& x, double& xlo, double& xhi, const std::function<do
   const double t2 = m.constants.tolr(2);
   int& failure = m.tmparea.itmp(1);
   int n = 0;
+  // Each evaluation starts with a cleared flag, so a failure reported at one point (which sends
+  // Newton to bisection) is not mistaken for a failure at the next point.
+  auto eval = [&](double xv) {
+    failure = 0;
+    return f(xv);
+  };
 
   ierr = 0;
-  failure = 0;
-  const double f0 = f(x);
+  const double f0 = eval(x);
   if (failure != 0) {
     ierr = failure;
     return;
   }
   if (std::abs(f0) <= t1) return;
 
-  double fa = f(xlo);
+  double fa = eval(xlo);
   if (failure != 0) {
     ierr = failure;
     return;
   }
-  double fb = f(xhi);
+  double fb = eval(xhi);
   if (failure != 0) {
     ierr = failure;
     return;
@@ -60,13 +65,13 @@ void zelg3(Model& m, double& x, double& xlo, double& xhi, const std::function<do
     ++n;
     ierr = 0;
     for (int step = 1; step <= kNewtonSteps; ++step) {
-      const double f1 = f(x);
+      const double f1 = eval(x);
       if (failure != 0) {
         ierr = failure;
         break;
       }
       if (std::abs(f1) <= t1) return;
-      const double f2 = f(x + t2);
+      const double f2 = eval(x + t2);
       if (failure != 0) {
         ierr = failure;
         break;
@@ -87,7 +92,7 @@ void zelg3(Model& m, double& x, double& xlo, double& xhi, const std::function<do
     // did not converge in its eleven steps.
     const double w0 = xhi - xlo;
     x = (xlo + xhi) / 2.0;
-    double fm = f(x);
+    double fm = eval(x);
     if (failure != 0) {
       ierr = failure;
       return;
@@ -113,7 +118,7 @@ void zelg3(Model& m, double& x, double& xlo, double& xhi, const std::function<do
       if (xhi - xlo <= t2) return;
       const double w = xhi - xlo;
       x = (xlo + xhi) / 2.0;
-      fm = f(x);
+      fm = eval(x);
       if (failure != 0) {
         ierr = failure;
         return;

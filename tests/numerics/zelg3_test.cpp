@@ -182,6 +182,25 @@ TEST(RootFinder, FailedNewtonEvaluationFallsBackToBisection) {
   EXPECT_NEAR(x, cubicRoot(), rootTol(cubicRoot()));
 }
 
+// A root function that only ever sets the flag (never clears it) must not make every later
+// evaluation look failed: the flag is cleared before each evaluation.
+TEST(RootFinder, FailureFlagDoesNotOutliveItsEvaluation) {
+  auto m = std::make_unique<Model>();
+  Model& mr = *m;
+  auto g = [&mr](double v) {
+    if (v > 0.9 && v < 1.1) {
+      mr.tmparea.itmp(1) = 4;
+      return 0.0;
+    }
+    return v * v * v - 2.0 * v + 2.0;
+  };
+  double x = 0.0, lo = -2.0, hi = 1.5;
+  int ierr = -1;
+  zelg3::zelg3(*m, x, lo, hi, g, ierr);
+  EXPECT_EQ(ierr, 0);
+  EXPECT_NEAR(x, cubicRoot(), rootTol(cubicRoot()));
+}
+
 TEST(RootFinder, NewtonLeavingBracketIsCaughtByBisection) {
   // atan(x - 0.3) from 5: the Newton step lands near -26, outside [-10, 10]. Bisection: the
   // midpoint 0 gives xlo = 0, then 5, 2.5, 1.25 become xhi; Newton restarts from 0.625.
