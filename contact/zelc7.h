@@ -1,0 +1,9 @@
+// Profile radius of a body at axial coordinate x: a rolling element (k <= nre) or race segment
+// k - nre at angle phi, with crowns, land edges and race imperfections (mode).
+#pragma once
+
+struct Model;
+
+namespace zelc7 {
+double zelc7(Model& m, int k, int n, int mode, double x, double phi);
+}  // namespace zelc7

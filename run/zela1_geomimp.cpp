@@ -1,0 +1,8 @@
+// Placeholder until the procedure is written.
+#include "run/zela1.h"
+
+#include "model/model.h"
+
+namespace zela1 {
+void geomimp(Model& m) { (void)m; }
+}  // namespace zela1

@@ -1,0 +1,8 @@
+// Placeholder until the procedure is written.
+#include "run/zela2.h"
+
+#include "model/model.h"
+
+namespace zela2 {
+void racegeoparam(Model& m) { (void)m; }
+}  // namespace zela2
