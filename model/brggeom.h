@@ -1,7 +1,8 @@
 // Module `brggeom`: bearing geometry: type, element count, envelope, element and race geometry as
 // read, per-element geometry with its variations, race segments, flanges, masses, inertias, the
 // frames fixed at set-up and the contact type of every contact. racerad (2, 4) is also addressed
-// linearly 1..8 (racerad.lin(k)).
+// linearly 1..8 (racerad.lin(k)). The per-race arrays that the contact code indexes by race
+// segment have room for four entries; entries 3 and 4 belong to the second halves of a split race.
 #pragma once
 
 #include "model/farray.h"
@@ -13,8 +14,8 @@ struct Brggeom {
   int nrace = 0;
   int nre = 0;
   int nte = 0;
-  zq::FArray<int, 2> kflngindr;
-  zq::FArray<int, 2> mrace;
+  zq::FArray<int, 4> kflngindr;
+  zq::FArray<int, 4> mrace;
   zq::FArray<int, 2, 2> kflngind;
   zq::FArray<int, 4, 40> kcontype;
   double brecenlen = 0.0;
@@ -40,14 +41,14 @@ struct Brggeom {
   zq::FArray<double, 2> breendrad;
   zq::FArray<double, 2> cosshimang;
   zq::FArray<double, 2> flngcls;
-  zq::FArray<double, 2> racecencrndrop;
-  zq::FArray<double, 2> racecenlen;
-  zq::FArray<double, 2> racecostaper;
-  zq::FArray<double, 2> racecrn;
+  zq::FArray<double, 4> racecencrndrop;
+  zq::FArray<double, 4> racecenlen;
+  zq::FArray<double, 4> racecostaper;
+  zq::FArray<double, 4> racecrn;
   zq::FArray<double, 2> racecurfac;
-  zq::FArray<double, 2> racelandlmt;
-  zq::FArray<double, 2> racetantaper;
-  zq::FArray<double, 2> racetaper;
+  zq::FArray<double, 4> racelandlmt;
+  zq::FArray<double, 4> racetantaper;
+  zq::FArray<double, 4> racetaper;
   zq::FArray<double, 2> racewidth;
   zq::FArray<double, 2> shimang;
   zq::FArray<double, 2> shimthkns;
@@ -96,8 +97,8 @@ struct Brggeom {
   zq::FArray<double, 3, 40> reframe;
   zq::FArray<double, 3, 40> regeocen;
   zq::FArray<double, 3, 40> remi;
-  zq::FArray<double, 4, 2> rloffset;
-  zq::FArray<double, 4, 2> rltaper;
+  zq::FArray<double, 4, 4> rloffset;
+  zq::FArray<double, 4, 4> rltaper;
   zq::FArray<double, 2, 2, 2> flngorigin;
   zq::FArray<double, 2, 2, 40> recorcen;
   zq::FArray<double, 4, 40> reprrad;

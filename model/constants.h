@@ -32,7 +32,9 @@ struct Constants {
   zq::FArray<double, 2> cgeoparalp, cgeoparavk, cracewr, srerace;
   // per race segment (4): written for all four segments by the per-race material set-up
   zq::FArray<double, 4> ererace, qmrerace;
-  zq::FArray<double, 2, 2> qrerace;
+  zq::FArray<double, 2, 4> qrerace;  // line-contact law constants (1 deflection, 2 half-width)
+  // roller-end/flange Hertz constants (constant, flange side, race)
+  zq::FArray<double, 6, 2, 2> flngcons;
   zq::FArray<double, 3> tolr{1.0e-10, 1.0e-6, 1.0e-4};
   zq::FArray<double, 4> rock;
   zq::FArray<double, 4> sig{1.0, -1.0, 1.0, -1.0};  // +1 outer segments 1, 3; -1 inner 2, 4

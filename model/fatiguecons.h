@@ -45,10 +45,10 @@ struct Fatiguecons {
   double fconlpre = 0.0;
   double fconvkre = 0.0;
   double fcvkre = 0.0;
-  double fla = 0.0;
-  double flalfa = 0.0;
-  double flbeta = 0.0;
-  double flzeta = 0.0;
+  double fla = 0.23;  // Tallian constant
+  double flalfa = 40.0;  // Tallian constant
+  double flbeta = 1.6;  // Tallian constant
+  double flzeta = 7.33;  // Tallian constant
   double g1expihre = 0.0;
   double g1explpre = 0.0;
   double g1expvkre = 0.0;
@@ -65,13 +65,13 @@ struct Fatiguecons {
   double pexpihre = 0.0;
   double pexplpre = 0.0;
   double pexpvkre = 0.0;
-  double phi1a = 0.0;
-  double phi1b = 0.0;
-  double phi1blp = 0.0;
-  double phi1f = 0.0;
-  double phi2blp = 0.0;
-  double phi2clean = 0.0;
-  double phi3blp = 0.0;
+  double phi1a = 1.5;  // Tallian constant
+  double phi1b = 1.0;  // Tallian constant
+  double phi1blp = 1.0;  // Tallian constant
+  double phi1f = 1.5;  // Tallian constant
+  double phi2blp = 1.0;  // Tallian constant
+  double phi2clean = 600.0;  // Tallian constant
+  double phi3blp = 1.6e-5;  // Tallian constant
   double prexpihre = 0.0;
   double prexplpre = 0.0;
   double prexpvkre = 0.0;
@@ -95,7 +95,7 @@ struct Fatiguecons {
   double zetaih = 0.0;
   double zetalp = 0.0;
   double zetavk = 0.0;
-  double zfrac = 0.0;
+  double zfrac = 0.027;  // Tallian constant
   zq::FArray<double, 4> am;
   zq::FArray<double, 4> asptrac;
   zq::FArray<double, 4> ckapalnih;

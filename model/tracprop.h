@@ -25,7 +25,8 @@ struct Tracprop {
   int ktracint = 0;
   int ktractype = 0;
   int kvtype = 0;
-  int nstf = 0;
+  int nstf = 40;       // entries of the shear-thinning factor table
+  int initzeld6 = 0;   // first-call flag of the rheological traction model
   double a1exp = 0.0;
   double aexp = 0.0;
   double alfalub = 0.0;
@@ -43,7 +44,7 @@ struct Tracprop {
   double denlub = 0.0;
   double dimlessdt = 0.0;
   double dvislub = 0.0;
-  double gshearmod = 0.0;
+  double gshearmod = 8.0e10;  // creep shear modulus (Pa)
   double gsvis = 0.0;
   double ha0 = 0.0;
   double ha1 = 0.0;
@@ -94,7 +95,11 @@ struct Tracprop {
   zq::FArray<double, 12> critshearcoeff;
   zq::FArray<double, 12> shearmodcoeff;
   zq::FArray<double, 40> slamda;
-  zq::FArray<double, 40> stfac;
+  // shear-thinning factors belonging to the dimensionless stresses slamda
+  zq::FArray<double, 40> stfac{1.0,  0.999, 0.995, 0.99, 0.985, 0.98, 0.975, 0.97, 0.965, 0.96,
+                               0.955, 0.95, 0.94,  0.93, 0.92,  0.91, 0.9,   0.88, 0.86,  0.84,
+                               0.82, 0.8,   0.75,  0.7,  0.65,  0.6,  0.55,  0.5,  0.45,  0.4,
+                               0.35, 0.3,   0.25,  0.2,  0.15,  0.1,  0.075, 0.06, 0.05,  0.01};
   zq::FArray<double, 40> stfd;
   zq::FArray<double, 5, 4> reracecoeff;
   zq::FText<50> lubname{"None"};
