@@ -106,7 +106,16 @@ void readrecord(Model& m, std::string_view record, Echo echo,
 
 void zela1(Model& m) {
   startconstants(m);
+  inputrecords(m);
+  geomimp(m);
+  setdefaults(m);
+  setunits(m);
+  printinput(m);
+  scalefactors(m);
+  checkdata(m);
+}
 
+void inputrecords(Model& m) {
   auto& d = m.devices;
   std::string text;
   {
@@ -263,13 +272,6 @@ void zela1(Model& m) {
           item("tracviscoeff(4)", tp.tracviscoeff(4))});
   }
   d.in.reset();  // DATA.txt is complete
-
-  geomimp(m);
-  setdefaults(m);
-  setunits(m);
-  printinput(m);
-  scalefactors(m);
-  checkdata(m);
 }
 
 }  // namespace zela1

@@ -15,6 +15,9 @@ namespace zela1 {
 void zela1(Model& m);
 // Constants and cleared first-call flags set before anything else.
 void startconstants(Model& m);
+// Opens DATA.txt and PRINT.txt, reads every input record and lists it into the report (the
+// part of zela1 before the size scatter).
+void inputrecords(Model& m);
 // Records 4 to 14: envelope, element and race geometry, flanges, imperfections.
 void inputreracegeom(Model& m);
 // Element size variations from the repeatable normal scatter.
