@@ -6,6 +6,7 @@
 // run/zela1_inputreracegeom.cpp.
 #include "run/zela1.h"
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -119,10 +120,13 @@ void inputrecords(Model& m) {
   auto& d = m.devices;
   std::string text;
   {
-    std::ifstream f(inDir(m, d.inname.trimmed()), std::ios::binary);
+    const std::string path = inDir(m, d.inname.trimmed());
+    std::error_code ec;
+    const bool directory = std::filesystem::is_directory(path, ec);
+    std::ifstream f(path, std::ios::binary);
     std::ostringstream s;
-    if (f) s << f.rdbuf();
-    if (!f || f.bad()) {
+    if (f && !directory) s << f.rdbuf();
+    if (!f || f.bad() || directory) {
       m.errors.jerind = 1;
       fileOpenStop(m, true);
     }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <numbers>
@@ -138,7 +139,7 @@ const ExampleCase kExamples[] = {
       "   ENVELOPE     4.0000E-02 8.0000E-02 0.0000E+00 1.2000E-01 1.8000E-02 1.8000E-02",
       "   REC5B.1      1.1000E-02 2.0000E-01 1.2000E-02 8.0000E-03 6.0000E-04 6.0000E-04"
       " 6.0500E-02 3.0000E-05",
-      "   RACELAND     1.2200E-02 1.2200E-02 1.0000E+10 1.8000E-02 1.8000E-02 1.0000E+10"
+      "   RACELAND     6.0500E-03 6.0500E-03 1.0000E+10 9.0000E-03 9.0000E-03 1.0000E+10"
       " 1.0000E-07 1.0000E-07",
       "   FLANGES      5.0000E-01 5.0000E-01 0.0000E+00 0.0000E+00 2.5000E-03 2.5000E-03"
       " 0.0000E+00 0.0000E+00 1.0000E-04",
@@ -182,7 +183,7 @@ const ExampleCase kExamples[] = {
       "   TAPROLLER    1.0600E-02 3.0000E-01 1.5000E-02 1.0000E-02 1.3000E-01 1.0000E+10"
       " 8.0000E-04 6.0000E-04 1.4000E+01",
       k15 + " 1.0000E+01",
-      "   RACELAND     1.6000E-02 1.6000E-02 1.0000E+10 1.5500E-02 1.5500E-02 1.0000E+10"
+      "   RACELAND     1.0000E-02 1.0000E-02 1.0000E+10 1.0000E-02 1.0000E-02 1.0000E+10"
       " 1.0000E-07 1.0000E-07",
       "   FLANGES      0.0000E+00 0.0000E+00-5.0000E-01 0.0000E+00 0.0000E+00 0.0000E+00"
       " 3.0000E-03 0.0000E+00 0.0000E+00",
@@ -418,6 +419,20 @@ TEST(UnreadableInput, BadValueNamesLineRecordAndItem) {
   ASSERT_EQ(got.size(), kHeader.size() + 7);  // records 1 to 6 listed, 5A on two lines
   EXPECT_EQ(got.back(), "   FITS         2.9300E+02 0.0000E+00 1.0000E-05 1.8000E+02 0.0000E+00"
                         " 0.0000E+00 1.0000E+00");
+}
+
+TEST(UnreadableInput, DirectoryNamedDataTxtIsAnOpenError) {
+  zqtest::ScratchDir dir;
+  std::filesystem::create_directory(dir.path() / "DATA.txt");
+  const auto run = zqtest::runInProcess(dir);
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err,
+            "\n     ****************\n"
+            "     Execution terminating in subroutine Zela1\n"
+            "     File open error for file DATA.txt  \n"
+            "     The input data file, DATA.txt   must exist in the \n"
+            "     in the current run directory.\n"
+            "     ****************\n\n");
 }
 
 // ---------------------------------------------------------------------------------------------
