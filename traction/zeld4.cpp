@@ -8,6 +8,7 @@
 // would divide by zero or make the curve grow without bound are refused as code 11.
 #include "traction/zeld4.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <limits>
