@@ -32,9 +32,9 @@ constexpr double kGroove = 3.12e-3, kClearance = 0.02e-3;
 double nd(double metres) { return metres / kSlen; }
 
 struct Bearing {
+  std::ostringstream out;  // declared first: the report flushes into it on destruction
   std::unique_ptr<Model> mp = std::make_unique<Model>();
   Model& m = *mp;
-  std::ostringstream out;
   double stime = 0.0;
   double cangvel = 0.0;
 
