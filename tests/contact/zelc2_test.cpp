@@ -433,7 +433,7 @@ TEST(RingCoefficients, TinyHoleTendsToSolidDisc) {
 }
 
 // Stops when an interference fit needs a housing or shaft that cannot exist; the block names
-// the envelope record and gives both diameters in metres (E12.4, label A4).
+// the envelope record and gives both diameters in metres (E12.4 in its d.dddd form, label A4).
 TEST(RaceFits, ImpossibleSeatStopsWithInterference) {
   {
     Bearing b;
@@ -452,7 +452,7 @@ TEST(RaceFits, ImpossibleSeatStopsWithInterference) {
               "     diameter is larger than the bearing outside diameter.\n"
               "     Check the bearing envelope record.\n"
               "     Housing OD   =   0.0000E+00  (m)\n"
-              "     Bearing OD   =   0.6000E-01  (m)\n"
+              "     Bearing OD   =   6.0000E-02  (m)\n"
               "\n\n");
   }
   {
@@ -466,8 +466,8 @@ TEST(RaceFits, ImpossibleSeatStopsWithInterference) {
               "     Interference fit of the inner race needs a shaft whose inside\n"
               "     diameter is smaller than the bearing bore diameter.\n"
               "     Check the bearing envelope record.\n"
-              "     Shaft ID     =   0.4000E-01  (m)\n"
-              "     Bearing bore =   0.3000E-01  (m)\n"
+              "     Shaft ID     =   4.0000E-02  (m)\n"
+              "     Bearing bore =   3.0000E-02  (m)\n"
               "\n\n");
   }
   // Housing exactly as large as the bearing and a thermal interference (race warmer).
