@@ -16,3 +16,9 @@ struct Zela1Locals {
   // No-load contact angle of a spherical roller bearing (printed with the degree label).
   double conangnoload = 0;
 };
+
+struct Zelc2Locals {
+  zq::FArray<double, 4> raceu;      // radial growth: race 1 outside, raceway; race 2 raceway, bore
+  zq::FArray<double, 2> racehoopf;  // hoop stress at the raceway of race 1 and 2 (fatigue terms)
+  zq::FArray<double, 40> reu;       // thermal growth of each rolling element's diameter
+};
