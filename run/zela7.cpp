@@ -6,6 +6,7 @@
 #include "run/zela7.h"
 
 #include <cmath>
+#include <iterator>
 #include <string>
 
 #include "model/model.h"
