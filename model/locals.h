@@ -21,6 +21,8 @@ struct Zelc2Locals {
   zq::FArray<double, 4> raceu;      // radial growth: race 1 outside, raceway; race 2 raceway, bore
   zq::FArray<double, 2> racehoopf;  // hoop stress at the raceway of race 1 and 2 (fatigue terms)
   zq::FArray<double, 40> reu;       // thermal growth of each rolling element's diameter
+};
+
 // Property record of the material database: one material at one temperature, SI units
 // (temperature K, density kg/m^3, modulus and stress Pa, conductivity W/(m K), expansion 1/K,
 // specific heat J/(kg K), hardness HRC), with the life-modification material and process codes.
