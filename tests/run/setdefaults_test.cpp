@@ -44,17 +44,22 @@ struct Bearing {
     // Input materials (code 1): steel element and races with the baseline properties.
     o.kremat = 1;
     o.kracemat(1) = o.kracemat(2) = 1;
-    o.khsngmat = o.kshftmat = 1;
+    // Housing and shaft from the database (code 0: AISI 4340), all parts at room temperature.
+    auto& oc = m->opcond;
+    const double t = kunit == 1 ? 300.0 : 540.0;
+    oc.hsngtemp = oc.shfttemp = oc.racetemp(1) = oc.racetemp(2) = oc.retemp(1) = t;
     auto& mp = m->matprop;
     const double fP = kunit == 1 ? 1.0 : (1.0 / 4.448222) * 0.0254 * 0.0254;
     const double fD = kunit == 1 ? 1.0 : (1.0 / 0.4535924) * std::pow(0.0254, 3);
     mp.reden = 7827.0 * fD;
     mp.reem = 2.0133e11 * fP;
     mp.repr = 0.277;
+    mp.reh = 62.0;
     for (int j = 1; j <= 2; ++j) {
       mp.raceden(j) = mp.reden;
       mp.raceem(j) = mp.reem;
       mp.racepr(j) = 0.277;
+      mp.raceh(j) = 62.0;
     }
     m->tracprop.ktrac = -1;
     auto& g = m->brggeom;
