@@ -118,6 +118,8 @@ bool parseReal(std::string_view s, double& out, const char*& expected) {
 }  // namespace
 
 ListReader::ListReader(std::string fileName, std::string_view text) : file_(std::move(fileName)) {
+  // A byte-order mark that some editors put at the start of a UTF-8 file is not input.
+  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
   std::string cur;
   for (char c : text) {
     if (c == '\n') {

@@ -1,12 +1,9 @@
-// Reader of the free (list-directed) input format of DATA.txt: one record is one read of a
-// fixed list of integer, real and text items, starting on a new line and going on over as many
-// lines as its items need; the rest of its last line is skipped (so text after the last value
-// of a line is a comment). Items are separated by blanks and/or commas; r*value repeats a
-// value, r* gives r null values; a null value leaves its item unchanged and a slash ends the
-// record early, leaving the remaining items unchanged. A value that cannot be read as its
-// item's type, or a file that ends before the record is complete, stops the run (exit status 2)
-// with one console message naming the file, line, record, item, the text found and what was
-// expected.
+// Reader of the free (list-directed) input format of DATA.txt: a record is one read of a fixed
+// list of integer, real and text items, starting on a new line and going on over as many lines
+// as it needs; the rest of its last line is skipped (a comment). Blanks/commas separate, r*value
+// repeats, r* and two commas give nulls (item unchanged), a slash ends the record early. A value
+// that cannot be read stops the run with status 2 and a console message naming file, line,
+// record, item, the text found and what was expected.
 #pragma once
 
 #include <functional>

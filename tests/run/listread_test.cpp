@@ -90,6 +90,7 @@ const ParseCase kParseCases[] = {
     {"ExcessRepeatsAreDropped", "L 1 2 3 4*7", "L", 1, 2, 3.0, 7.0, "7"},
     {"WindowsLineEnds", "L 1 2\r\n3 4 x\r\n", "L", 1, 2, 3.0, 4.0, "x"},
     {"RecordStartsAfterLeadingBlankLine", "\nL 1 2 3 4 x", "L", 1, 2, 3.0, 4.0, "x"},
+    {"ByteOrderMarkIgnored", "\xEF\xBB\xBFL 1 2 3 4 x", "L", 1, 2, 3.0, 4.0, "x"},
 };
 
 class ListReaderParse : public ::testing::TestWithParam<ParseCase> {};

@@ -223,13 +223,15 @@ const ExampleCase kExamples[] = {
 
 class ExampleListing : public ::testing::TestWithParam<ExampleCase> {};
 
-TEST_P(ExampleListing, ListsEveryRecordAsRead) {
+TEST_P(ExampleListing, RunsAndListsEveryRecordAsRead) {
   const auto& c = GetParam();
   zqtest::ScratchDir dir;
   dir.write("DATA.txt", slurp(zqtest::sourceFile(c.file)));
   const auto run = zqtest::runInProcess(dir);
   EXPECT_EQ(run.err, "");  // the input was readable
   const Lines got = zqtest::lines(dir.read("PRINT.txt"));
+  // A realistic bearing passes every check and runs to the end.
+  EXPECT_EQ(run.status, 0) << "last line of PRINT.txt: " << (got.empty() ? "" : got.back());
   const Lines want = withHeader(c.echo);
   ASSERT_GE(got.size(), want.size());
   for (std::size_t k = 0; k < want.size(); ++k) EXPECT_EQ(got[k], want[k]) << "line " << k + 1;
