@@ -30,6 +30,12 @@ struct Zelg8Locals {
   zq::FArray<double, 50> z;
 };
 
+// Model set-up: the non-dimensional conversion runs once per run; dimorgdone = 1 marks that the
+// model is in scaled form (a second conversion would scale everything again).
+struct Zela2Locals {
+  int dimorgdone = 0;
+};
+
 struct Zelc2Locals {
   zq::FArray<double, 4> raceu;      // radial growth: race 1 outside, raceway; race 2 raceway, bore
   zq::FArray<double, 2> racehoopf;  // hoop stress at the raceway of race 1 and 2 (fatigue terms)

@@ -59,6 +59,7 @@ struct Model {
   // per routine, named after it: m.zela1.reracetc is zela1::reracetc.
   Zela1Locals zela1;
   Zelg8Locals zelg8;
+  Zela2Locals zela2;
   Zelc2Locals zelc2;
   Zela7Locals zela7;
   Zela71Locals zela71;

@@ -12,4 +12,6 @@ void racegeoparam(Model& m);
 void otherparam(Model& m);
 void dimorg(Model& m);
 void noloadpos(Model& m);
+// Stops the run when the line-contact grid (ngm points) would not fit its arrays (30).
+void gridcheck(Model& m, int ngm);
 }  // namespace zela2

@@ -1,8 +1,293 @@
-// Placeholder until the procedure is written.
+// No-load positions: rolling elements at equal azimuths, each touching the outer race without
+// load; both races at their prescribed misalignments; the solved (inner) race at its prescribed
+// displacements plus an offset that takes up the internal clearance in the load direction.
+// Non-dimensional lengths, radians. Frames are passive: a matrix "A to B" turns A-components
+// into B-components (v_B = M v_A), its inverse is its transpose; zelb2(a1, a2, a3) = R3 R2 R1.
+// The azimuth frame of direction psi is R1(psi) applied to inertial components: its x axis is
+// the bearing axis, its z axis points radially outward through azimuth psi (0 on +z, pi/2 on -y).
+#include <cmath>
+
+#include "contact/zelc7.h"
+#include "model/model.h"
+#include "numerics/zelb2.h"
+#include "numerics/zelb3.h"
+#include "run/stop.h"
 #include "run/zela2.h"
 
-#include "model/model.h"
-
 namespace zela2 {
-void noloadpos(Model& m) { (void)m; }
+
+namespace {
+
+// Reference point of race j (its groove or crown curvature centre, or for a straight race the
+// raceway point at axial 0) seen in the azimuth plane of direction psi whose frame is
+// tplane = R1(psi) (inertial to plane). Composition:
+//   psi_j  = zelb3(-sin psi M(2,2), cos psi M(3,3)), M = inerttorace(j): the direction psi
+//            seen in race j's frame (diagonal terms, exact without misalignment);
+//   p_race = (a, -sin psi_j r, cos psi_j r): the point in race j's frame, (a, r) = (axial,
+//            radial) of the curvature centre, or (0, zelc7 radius at psi_j);
+//   P      = M^T p_race + racegc(:, j): race to inertial (transpose of inertial to race) plus
+//            the race centre;
+//   q      = tplane P: q(1) axial, q(3) radial in the plane, q(2) out of the plane.
+// With zero misalignment and a race centred on the axis, psi_j = psi and q = (a, 0, r).
+zq::Vec3 racepoint(Model& m, int j, double psi, zq::Mat3In tplane) {
+  const auto& g = m.brggeom;
+  const auto tir = m.vecmats.inerttorace.sub<3, 3>(j);
+  const double sp = std::sin(psi), cp = std::cos(psi);
+  const double psij = zelb3::zelb3(m, -sp * tir(2, 2), cp * tir(3, 3));
+  const double rj = zelc7::zelc7(m, g.nre + j, 0, m.options.kracegeoimp.lin(j), 0.0, psij);
+  double a = 0.0, r = rj;
+  if (g.racecurrad(j) < m.constants.crnlmt) {
+    a = g.racecurcen(1, j);
+    r = g.racecurcen(2, j);
+  }
+  const double prace[3] = {a, -std::sin(psij) * r, std::cos(psij) * r};
+  double pin[3];
+  for (int n = 1; n <= 3; ++n) {
+    double sum = 0.0;
+    for (int k = 1; k <= 3; ++k) sum += tir(k, n) * prace[k - 1];
+    pin[n - 1] = sum + m.vecmats.racegc(n, j);
+  }
+  zq::Vec3 q;
+  for (int n = 1; n <= 3; ++n) {
+    double sum = 0.0;
+    for (int k = 1; k <= 3; ++k) sum += tplane(n, k) * pin[k - 1];
+    q(n) = sum;
+  }
+  return q;
+}
+
+// The clearance takes more room than the geometry gives: no start position lets the rolling
+// elements touch both races. Values in the user's length unit.
+[[noreturn]] void stopclearance(Model& m, bool axial, double clearance, double limit) {
+  const double sl = m.constants.slen;
+  m.devices.report.write(
+      "/,5X,\"Execution terminating in Zela2 (NoLoadPos)\",/,"
+      "5X,\"The internal clearance is larger than the bearing geometry allows:\",/,"
+      "5X,\"no start position of the rolling elements touches both races.\",/,"
+      "5X,A,\" = \",E12.4,1X,A4,/,5X,\"Geometric limit  = \",E12.4,1X,A4,/,/",
+      {axial ? "Axial clearance " : "Radial clearance", std::abs(clearance) * sl, m.units.ulen,
+       limit * sl, m.units.ulen});
+  zq::stopRun("zela2::noloadpos");
+}
+
+// sqrt(limit^2 - offset^2) of a start position. A negative argument from rounding alone (zero
+// clearance: below 1e-12 of the squared limit) is zero; a real one stops the run.
+double rootofgap(Model& m, double limit, double offset, bool axial) {
+  const double l2 = limit * limit;
+  const double arg = l2 - offset * offset;
+  if (arg >= 0.0) return std::sqrt(arg);
+  if (-arg <= 1.0e-12 * l2) return 0.0;
+  stopclearance(m, axial, offset, std::abs(limit));
+}
+
+[[noreturn]] void stoptype(Model& m) {
+  m.devices.report.write("/,5X,\"Execution terminating in Zela2 (NoLoadPos)\",/,"
+                         "5X,\"Invalid bearing type, kBrg = \",I4,/,/",
+                         {m.brggeom.kbrg});
+  zq::stopRun("zela2::noloadpos");
+}
+
+// Angle of the line between two race points from its axial and radial differences, in the
+// range (-pi/2, pi/2] of atan(da/dr); 0 when both differences vanish.
+double lineangle(double da, double dr, double pi) {
+  double a = std::atan2(da, dr);
+  if (a > pi / 2.0) a -= pi;
+  if (a < -pi / 2.0) a += pi;
+  return a;
+}
+
+// State-vector slot s of body b.
+double& slot(Model& m, int b, int s) { return m.genvecs.x(12 * (b - 1) + 1 + s); }
+
+}  // namespace
+
+void noloadpos(Model& m) {
+  auto& g = m.brggeom;
+  auto& vm = m.vecmats;
+  auto& op = m.opcond;
+  const auto& opt = m.options;
+  const auto& c = m.constants;
+  const double pi = c.pi;
+  const int nre = g.nre;
+  const int kre = opt.kraceeq;
+
+  // 1. Azimuths and azimuth frames.
+  vm.racegc.fill(0.0);
+  m.setupa4.kf.fill(0);
+  for (int i = 1; i <= nre; ++i) {
+    const double th = (i - 1) * 2.0 * pi / nre;
+    vm.regc(3, i) = th;
+    zelb2::zelb2(m, th, 0.0, 0.0, vm.inerttoiaz.sub<3, 3>(i));
+  }
+
+  // 2. Races: prescribed displacements of the solved race, misalignments, frames.
+  for (int j = 1; j <= 2; ++j) {
+    if (j == kre)
+      for (int k = 1; k <= 3; ++k)
+        if (opt.kfs(k) != 0) vm.racegc(k, j) = op.appdisp(k);
+    slot(m, nre + j, 8) = op.appmis(1, j);
+    slot(m, nre + j, 9) = op.appmis(2, j);
+    zelb2::zelb2(m, 0.0, op.appmis(1, j), op.appmis(2, j), vm.inerttorace.sub<3, 3>(j));
+    for (int n = 1; n <= 3; ++n) {
+      vm.sinrt(n, j) = m.tmparea.rtmp(n);
+      vm.cosrt(n, j) = m.tmparea.rtmp(n + 3);
+    }
+    // race to azimuth = (inertial to azimuth) (inertial to race)^T
+    for (int i = 1; i <= nre; ++i)
+      for (int r = 1; r <= 3; ++r)
+        for (int q = 1; q <= 3; ++q) {
+          double sum = 0.0;
+          for (int n = 1; n <= 3; ++n) sum += vm.inerttoiaz(r, n, i) * vm.inerttorace(q, n, j);
+          vm.racetoiaz(r, q, j, i) = sum;
+        }
+  }
+
+  // 3. Azimuth of the direction in which the solved race takes up the clearance.
+  double psi0;
+  if (opt.kfs(2) == 0 && opt.kfs(3) == 0) {
+    psi0 = zelb3::zelb3(m, op.appload(2), op.appload(3));
+  } else if (opt.kfs(2) == 0) {
+    psi0 = pi / 2.0 + (op.appload(2) > 0.0 ? pi : 0.0);
+  } else if (opt.kfs(3) == 0) {
+    psi0 = op.appload(3) < 0.0 ? pi : 0.0;
+  } else {
+    psi0 = zelb3::zelb3(m, op.appdisp(2), op.appdisp(3));
+  }
+  zq::Mat3 t0;
+  zelb2::zelb2(m, psi0, 0.0, 0.0, t0);
+
+  // 4. Race reference points in the plane psi0.
+  const zq::Vec3 p01 = racepoint(m, 1, psi0, t0);
+  const zq::Vec3 p02 = racepoint(m, 2, psi0, t0);
+  const double da = p02(1) - p01(1);
+  const double dr = p02(3) - p01(3);
+
+  // 5. Offset of the solved race. An axial offset is only added where the axial position is
+  // free, a radial one only to the free radial components (along psi0 the prescribed one is
+  // zero), so prescribed displacements stay exactly as given.
+  double ax = 0.0, rad = 0.0;
+  const bool axfree = opt.kfs(1) == 0;
+  const bool radfree = opt.kfs(2) == 0 || opt.kfs(3) == 0;
+  const double s = c.sig(kre);
+  switch (g.kbrg) {
+    case 1: {
+      const double d = g.racecurrad(1) + g.racecurrad(2) - g.redia(1);
+      if (dr <= d) {
+        if (axfree) {
+          ax = rootofgap(m, d, dr, false) - da;
+        } else if (radfree) {
+          m.setupa4.kf(1) = 1;
+          rad = rootofgap(m, d, da, true) - dr;
+        }
+      } else if (axfree) {
+        ax = -da;
+      }
+      break;
+    }
+    case 2:
+      if (axfree) {
+        const double cl = std::max(g.flngcls(1), g.flngcls(2));
+        ax = op.appload(1) >= 0.0 ? cl : -cl;
+      }
+      if (radfree) rad = s * dr - g.redia(1);
+      break;
+    case 3:
+      if (radfree) {
+        const double d = g.racecurrad(1) + g.racecurrad(2) - g.redia(1);
+        rad = -s * rootofgap(m, d, da, true) - dr;
+      }
+      break;
+    case 4:
+      if (axfree) ax = s * rootofgap(m, g.redia(1), dr, false) - da;
+      break;
+    case 5:
+      if (axfree) {
+        const double d5 =
+            g.racecurrad(1) + g.racecurrad(2) -
+            2.0 * (std::sqrt(g.recurcen(1, 1) * g.recurcen(1, 1) + g.recurcen(2, 1) * g.recurcen(2, 1)) +
+                   g.recrn(1));
+        ax = s * rootofgap(m, d5, dr, false) - da;
+      }
+      break;
+    default:
+      stoptype(m);
+  }
+  vm.racegc(1, kre) += ax;
+  if (opt.kfs(2) == 0) vm.racegc(2, kre) += -std::sin(psi0) * rad;
+  if (opt.kfs(3) == 0) vm.racegc(3, kre) += std::cos(psi0) * rad;
+
+  // 6, 7. Element centres from race 1's point in each element's azimuth plane.
+  for (int i = 1; i <= nre; ++i) {
+    const double th = vm.regc(3, i);
+    const auto tia = vm.inerttoiaz.sub<3, 3>(i);
+    const zq::Vec3 p1 = racepoint(m, 1, th, tia);
+    const zq::Vec3 p2 = racepoint(m, 2, th, tia);
+    const double alpha = g.kbrg == 4 ? g.reax : lineangle(p2(1) - p1(1), p2(3) - p1(3), pi);
+    double xa = 0.0, xr = 0.0, tilt = 0.0;
+    switch (g.kbrg) {
+      case 1: {
+        const double l = g.racecurrad(1) - g.rerad(i);
+        if (ax == 0.0) {
+          // At axial 0, at the groove-centre distance l from race 1's groove centre (with a
+          // shim this is l cos(shim angle) radially).
+          xa = 0.0;
+          xr = p1(3) + rootofgap(m, l, p1(1), true);
+        } else {
+          xa = p1(1) + std::sin(alpha) * l;
+          xr = p1(3) + std::cos(alpha) * l;
+        }
+        break;
+      }
+      case 2:
+      case 4: {
+        const double a = -g.rerad(i) * g.retantaper(i);
+        const double b = -g.rerad(i);
+        xa = p1(1) + std::cos(alpha) * a + std::sin(alpha) * b;
+        xr = p1(3) - std::sin(alpha) * a + std::cos(alpha) * b;
+        tilt = alpha - g.reax;
+        slot(m, i, 8) = tilt;
+        break;
+      }
+      case 3:
+      case 5: {
+        const double l = g.racecurrad(1) - g.redia(i) / 2.0;
+        xa = p1(1) + std::sin(alpha) * l;
+        xr = p1(3) + std::cos(alpha) * l;
+        break;
+      }
+      default:
+        stoptype(m);
+    }
+    vm.regc(1, i) = xa;
+    vm.regc(2, i) = xr;
+    vm.regci(1, i) = xa;
+    vm.regci(2, i) = -std::sin(th) * xr;
+    vm.regci(3, i) = std::cos(th) * xr;
+
+    // Element frames: element to azimuth = (base to element . azimuth to base)^T.
+    zq::Mat3 tel;
+    zelb2::zelb2(m, 0.0, tilt, 0.0, tel);
+    for (int n = 1; n <= 3; ++n) {
+      vm.sinbt(n, i) = m.tmparea.rtmp(n);
+      vm.cosbt(n, i) = m.tmparea.rtmp(n + 3);
+    }
+    for (int r = 1; r <= 3; ++r)
+      for (int q = 1; q <= 3; ++q) {
+        double sum = 0.0;
+        for (int n = 1; n <= 3; ++n) sum += tel(r, n) * g.rebasetran(n, q);
+        vm.retoiaz(q, r, i) = sum;
+      }
+    for (int r = 1; r <= 3; ++r)
+      for (int q = 1; q <= 3; ++q) {
+        double sum = 0.0;
+        for (int n = 1; n <= 3; ++n) sum += vm.retoiaz(n, r, i) * vm.inerttoiaz(n, q, i);
+        vm.inerttore(r, q, i) = sum;
+      }
+  }
+
+  // 8. No-load position of element 1.
+  m.setupa4.renoloadpos(1) = vm.regc(1, 1);
+  m.setupa4.renoloadpos(2) = vm.regc(2, 1);
+}
+
 }  // namespace zela2

@@ -1,0 +1,510 @@
+// No-load positions checked by geometry worked out here: a ball centre lies at the groove
+// radius less the ball radius from the outer groove centre (and from the inner one where the
+// clearance is taken up); a roller's outer generatrix lies on the outer raceway; a spherical
+// roller centre lies at the race radius less the roller radius from the race sphere centre;
+// every frame is a proper rotation; prescribed race displacements stay exactly as given; the
+// clearance offset points along the load; and the stop blocks, line by line. The shipped
+// examples are run in process through the input stage and the set-up.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "model/model.h"
+#include "run/stop.h"
+#include "run/zela2.h"
+#include "support/bearings.h"
+
+namespace {
+
+using zqtest::BearingCase;
+constexpr double kPi = std::numbers::pi;
+
+double det3(zq::Mat3In a) {
+  return a(1, 1) * (a(2, 2) * a(3, 3) - a(2, 3) * a(3, 2)) -
+         a(1, 2) * (a(2, 1) * a(3, 3) - a(2, 3) * a(3, 1)) +
+         a(1, 3) * (a(2, 1) * a(3, 2) - a(2, 2) * a(3, 1));
+}
+
+void expectRotation(zq::Mat3In a, const std::string& what) {
+  for (int r = 1; r <= 3; ++r)
+    for (int q = 1; q <= 3; ++q) {
+      double dot = 0.0;
+      for (int n = 1; n <= 3; ++n) dot += a(r, n) * a(q, n);
+      EXPECT_NEAR(dot, r == q ? 1.0 : 0.0, 1e-14) << what << " rows " << r << "," << q;
+    }
+  EXPECT_NEAR(det3(a), 1.0, 1e-14) << what;
+}
+
+// Every frame of the set-up is a rotation, the element positions are finite and consistent
+// with their azimuths, and the azimuth frame carries the element centre onto its z axis.
+void expectConsistentFrames(const Model& m) {
+  const auto& g = m.brggeom;
+  const auto& vm = m.vecmats;
+  expectRotation(g.rebasetran, "rebasetran");
+  for (int j = 1; j <= 2; ++j) {
+    expectRotation(vm.inerttorace.sub<3, 3>(j), "inerttorace");
+    expectRotation(g.racegeotoprin.sub<3, 3>(j), "racegeotoprin");
+    for (int k = 1; k <= 2; ++k)
+      if (g.kflngind(k, j) > 0) expectRotation(g.traf.sub<3, 3>(k, j), "traf");
+  }
+  for (int i = 1; i <= g.nre; ++i) {
+    const double th = 2.0 * kPi * (i - 1) / g.nre;
+    EXPECT_NEAR(vm.regc(3, i), th, 1e-14);
+    ASSERT_TRUE(std::isfinite(vm.regc(1, i)) && std::isfinite(vm.regc(2, i))) << "element " << i;
+    EXPECT_EQ(vm.regci(1, i), vm.regc(1, i));
+    EXPECT_NEAR(vm.regci(2, i), -std::sin(th) * vm.regc(2, i), 1e-13);
+    EXPECT_NEAR(vm.regci(3, i), std::cos(th) * vm.regc(2, i), 1e-13);
+    const auto tia = vm.inerttoiaz.sub<3, 3>(i);
+    expectRotation(tia, "inerttoiaz");
+    EXPECT_NEAR(tia(2, 2) * vm.regci(2, i) + tia(2, 3) * vm.regci(3, i), 0.0, 1e-13);
+    EXPECT_NEAR(tia(3, 2) * vm.regci(2, i) + tia(3, 3) * vm.regci(3, i), vm.regc(2, i), 1e-13);
+    expectRotation(vm.inerttore.sub<3, 3>(i), "inerttore");
+    expectRotation(vm.retoiaz.sub<3, 3>(i), "retoiaz");
+    expectRotation(g.regeotoprin.sub<3, 3>(i), "regeotoprin");
+    for (int k = 1; k <= 2; ++k) expectRotation(g.tre.sub<3, 3>(k, i), "tre");
+    for (int j = 1; j <= 2; ++j) {
+      expectRotation(vm.racetoiaz.sub<3, 3>(j, i), "racetoiaz");
+      expectRotation(vm.tacs.sub<3, 3>(j, i), "tacs");
+      // race to azimuth = inertial to azimuth after race to inertial.
+      for (int r = 1; r <= 3; ++r)
+        for (int q = 1; q <= 3; ++q) {
+          double sum = 0.0;
+          for (int n = 1; n <= 3; ++n) sum += tia(r, n) * vm.inerttorace(q, n, j);
+          EXPECT_NEAR(vm.racetoiaz(r, q, j, i), sum, 1e-15);
+        }
+    }
+    // Element frame = azimuth frame turned by the base tilt and the element's own tilt.
+    const double a2 = m.genvecs.x(12 * (i - 1) + 9);
+    for (int r = 1; r <= 3; ++r)
+      for (int q = 1; q <= 3; ++q) {
+        double sum = 0.0;
+        for (int n = 1; n <= 3; ++n) sum += vm.retoiaz(n, r, i) * tia(n, q);
+        EXPECT_NEAR(vm.inerttore(r, q, i), sum, 1e-15);
+      }
+    EXPECT_NEAR(vm.sinbt(2, i), std::sin(a2), 1e-16);
+    EXPECT_NEAR(vm.cosbt(2, i), std::cos(a2), 1e-16);
+  }
+}
+
+// Distance in element i's azimuth plane from its centre to a point (axial, radial) of that
+// plane.
+double planeDistance(const Model& m, int i, double ax, double rad) {
+  const double dx = m.vecmats.regc(1, i) - ax;
+  const double dr = m.vecmats.regc(2, i) - rad;
+  return std::sqrt(dx * dx + dr * dr);
+}
+
+// Radial offset of race j's centre seen at azimuth theta.
+double radialOffset(const Model& m, int j, double th) {
+  return -std::sin(th) * m.vecmats.racegc(2, j) + std::cos(th) * m.vecmats.racegc(3, j);
+}
+
+// A ball touches the outer groove: centre at f_o D - D/2 from the groove centre (race 1 is
+// neither moved nor tilted). With `inner`, also the inner groove of the moved inner race.
+void expectBallTouchesOuter(const Model& m, int i) {
+  const auto& g = m.brggeom;
+  EXPECT_NEAR(planeDistance(m, i, g.racecurcen(1, 1), g.racecurcen(2, 1)),
+              g.racecurrad(1) - g.rerad(i), 1e-12)
+      << "element " << i;
+}
+
+void expectBallTouchesInner(const Model& m, int i) {
+  const auto& g = m.brggeom;
+  const double th = m.vecmats.regc(3, i);
+  EXPECT_NEAR(planeDistance(m, i, g.racecurcen(1, 2) + m.vecmats.racegc(1, 2),
+                            g.racecurcen(2, 2) + radialOffset(m, 2, th)),
+              g.racecurrad(2) - g.rerad(i), 1e-12)
+      << "element " << i;
+}
+
+// Gap between the outer raceway (a straight cone of half angle racetaper(1) through radius
+// racerad(2,1) at axial 0) and a roller's outer generatrix at three points of its flat land.
+void expectRollerOnOuterRaceway(const Model& m, int i) {
+  const auto& g = m.brggeom;
+  const auto& vm = m.vecmats;
+  const double h = g.recenlen(i);
+  const double t = g.rerad(i) * g.retantaper(i);
+  for (double x : {-h / 2.0, 0.0, h / 2.0}) {
+    const double rx = g.rerad(i) - g.retantaper(i) * (x - t);  // roller radius at x
+    // Generatrix point: centre + x (element x axis) + rx (element z axis), azimuth frame.
+    const double px = vm.regc(1, i) + x * vm.retoiaz(1, 1, i) + rx * vm.retoiaz(1, 3, i);
+    const double pr = vm.regc(2, i) + x * vm.retoiaz(3, 1, i) + rx * vm.retoiaz(3, 3, i);
+    const double race = g.racerad(2, 1) - std::tan(g.racetaper(1)) * px;
+    EXPECT_NEAR(race - pr, 0.0, 1e-12) << "element " << i << " at x = " << x;
+  }
+}
+
+// Centre of a spherical (or spherical tapered) roller at the outer race radius less the
+// roller radius from the outer race's curvature centre.
+void expectSphericalTouchesOuter(const Model& m, int i) {
+  const auto& g = m.brggeom;
+  EXPECT_NEAR(planeDistance(m, i, g.racecurcen(1, 1), g.racecurcen(2, 1)),
+              g.racecurrad(1) - g.redia(i) / 2.0, 1e-12)
+      << "element " << i;
+}
+
+void expectTouchesRaceOne(const Model& m) {
+  for (int i = 1; i <= m.brggeom.nre; ++i) {
+    switch (m.brggeom.kbrg) {
+      case 1:
+        expectBallTouchesOuter(m, i);
+        break;
+      case 2:
+      case 4:
+        if (zqtest::profileRadiusReady()) expectRollerOnOuterRaceway(m, i);
+        break;
+      default:
+        expectSphericalTouchesOuter(m, i);
+        break;
+    }
+  }
+}
+
+bool setUpStops(Model& m) {
+  try {
+    zela2::zela2(m);
+    return false;
+  } catch (const zq::StopRun& s) {
+    EXPECT_EQ(s.status(), 1);
+    return true;
+  }
+}
+
+// ---------------------------------------------------------------- every bearing type
+
+TEST(NoLoadPositions, EveryElementTouchesTheOuterRaceWithConsistentFrames) {
+  for (auto which : {BearingCase::kBallSi, BearingCase::kBallEnglish, BearingCase::kCylindricalSi,
+                     BearingCase::kSphericalSi, BearingCase::kTaperedSi,
+                     BearingCase::kSphericalTaperedSi}) {
+    SCOPED_TRACE(int(which));
+    auto b = zqtest::setUpBearing(which);
+    expectConsistentFrames(b->m());
+    expectTouchesRaceOne(b->m());
+    EXPECT_EQ(b->m().setupa4.renoloadpos(1), b->m().vecmats.regc(1, 1));
+    EXPECT_EQ(b->m().setupa4.rerefpos(2), b->m().vecmats.regc(2, 1));
+  }
+}
+
+TEST(NoLoadPositions, SingleElementSitsAtAzimuthZero) {
+  auto b = zqtest::makeBearing(BearingCase::kBallSi);
+  b->m().brggeom.nre = 1;
+  zqtest::scale(b->m());
+  zela2::zela2(b->m());
+  EXPECT_EQ(b->m().vecmats.regc(3, 1), 0.0);
+  EXPECT_EQ(b->m().vecmats.regci(2, 1), 0.0);
+  expectBallTouchesOuter(b->m(), 1);
+  expectBallTouchesInner(b->m(), 1);  // the load points at element 1
+}
+
+// ---------------------------------------------------------------- ball bearings
+
+TEST(NoLoadPositions, FreeAxialBallTakesUpTheClearanceAxially) {
+  // Radial load along +z, axial force free: the inner race moves axially until the ball at
+  // azimuth 0 touches both grooves; no radial offset.
+  auto b = zqtest::setUpBearing(BearingCase::kBallSi);
+  const Model& m = b->m();
+  EXPECT_GT(m.vecmats.racegc(1, 2), 0.0);
+  EXPECT_EQ(m.vecmats.racegc(2, 2), 0.0);
+  EXPECT_EQ(m.vecmats.racegc(3, 2), 0.0);
+  EXPECT_EQ(m.setupa4.kf(1), 0);
+  expectBallTouchesInner(m, 1);
+  EXPECT_EQ(m.setupa4.racerefpos(1), m.vecmats.racegc(1, 2));
+  EXPECT_EQ(m.setupa4.racerefpos(2), 0.0);
+}
+
+struct RadialCase {
+  const char* name;
+  int kfs2, kfs3;
+  double fy, fz;   // applied radial force (N)
+  double ey, ez;   // expected direction of the inner race offset
+};
+
+TEST(NoLoadPositions, FreeRadialBallMovesTheInnerRaceAlongTheLoad) {
+  const RadialCase cases[] = {
+      {"force along -y", 0, 1, -3000.0, 0.0, -1.0, 0.0},
+      {"force along +y", 0, 1, 3000.0, 0.0, 1.0, 0.0},
+      {"force along -z", 1, 0, 0.0, -3000.0, 0.0, -1.0},
+      {"force along +z", 1, 0, 0.0, 3000.0, 0.0, 1.0},
+      {"both components free", 0, 0, -300.0, 400.0, -0.6, 0.8},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto b = zqtest::makeBearing(BearingCase::kBallSi);
+    Model& m = b->m();
+    m.brggeom.nre = 4;
+    m.options.kfs = {1, c.kfs2, c.kfs3, 1, 1};
+    m.opcond.appload(1) = 0.0;
+    m.opcond.appload(2) = c.fy;
+    m.opcond.appload(3) = c.fz;
+    zqtest::scale(m);
+    zela2::zela2(m);
+    const auto& g = m.brggeom;
+    const auto& vm = m.vecmats;
+    EXPECT_EQ(m.setupa4.kf(1), 1);
+    EXPECT_EQ(vm.racegc(1, 2), 0.0);
+    // The offset closes the radial gap between the groove centres to f_o D + f_i D - D.
+    const double gap = g.racecurrad(1) + g.racecurrad(2) - g.redia(1) -
+                       (g.racecurcen(2, 2) - g.racecurcen(2, 1));
+    const double y = vm.racegc(2, 2), z = vm.racegc(3, 2);
+    EXPECT_NEAR(std::hypot(y, z), gap, 1e-12);
+    EXPECT_NEAR(y, c.ey * gap, 1e-12);
+    EXPECT_NEAR(z, c.ez * gap, 1e-12);
+    // A prescribed radial component stays exactly as given.
+    if (c.kfs2 != 0) {
+      EXPECT_EQ(y, 0.0);
+    }
+    if (c.kfs3 != 0) {
+      EXPECT_EQ(z, 0.0);
+    }
+    for (int i = 1; i <= 4; ++i) expectBallTouchesOuter(m, i);
+    // The ball in the load direction touches the inner groove as well.
+    if (c.ey * c.ez == 0.0) {
+      const double psi = std::atan2(-c.ey, c.ez);
+      const int i = 1 + int(std::lround((psi < 0 ? psi + 2 * kPi : psi) / (kPi / 2.0))) % 4;
+      expectBallTouchesInner(m, i);
+    }
+  }
+}
+
+TEST(NoLoadPositions, TiltedInnerRaceSeenThroughItsFrame) {
+  // Inner race tilted about y by beta: its groove centre at azimuth 0 lies, in inertial
+  // components, at R2(beta)^T (a, 0, r) = (a cos beta + r sin beta, 0, r cos beta - a sin beta)
+  // from the race centre. The axial offset brings the ball at azimuth 0 onto both grooves.
+  for (double beta : {2.0e-3, -3.0e-3}) {
+    auto b = zqtest::makeBearing(BearingCase::kBallSi);
+    b->m().opcond.appmis(1, 2) = beta;
+    zqtest::scale(b->m());
+    zela2::zela2(b->m());
+    const Model& m = b->m();
+    const auto& g = m.brggeom;
+    const double a = g.racecurcen(1, 2), r = g.racecurcen(2, 2);
+    const double cx = a * std::cos(beta) + r * std::sin(beta) + m.vecmats.racegc(1, 2);
+    const double cz = r * std::cos(beta) - a * std::sin(beta) + m.vecmats.racegc(3, 2);
+    EXPECT_NEAR(planeDistance(m, 1, cx, cz), g.racecurrad(2) - g.rerad(1), 1e-12);
+    expectBallTouchesOuter(m, 1);
+    EXPECT_EQ(m.genvecs.x(12 * (g.nre + 1) + 9), beta);  // race 2, slot 8
+    expectConsistentFrames(m);
+  }
+}
+
+TEST(NoLoadPositions, BallsBetweenTheHalvesOfASplitOuterRace) {
+  // Outer race split by a shim, axial position held: the balls sit at axial 0, between the two
+  // groove centres at -s/2 and +s/2, touching both; also a ball 2 um larger and with the
+  // thermal growth of the balls.
+  for (bool growth : {true, false}) {
+    auto b = zqtest::makeBearing(BearingCase::kBallSi);
+    Model& m = b->m();
+    m.brggeom.shimthkns(1) = 3.0e-4;
+    m.options.kfs = {1, 1, 0, 1, 1};
+    zqtest::internalGeometry(m);
+    m.brggeom.rediavar(3) = 2.0e-6;
+    auto& o = m.opcond;
+    if (!growth) o.retemp(1) = o.roomtemp;
+    zqtest::scale(m);
+    zela2::zela2(m);
+    const auto& g = m.brggeom;
+    EXPECT_EQ(g.nrace, 4);
+    for (int i = 1; i <= g.nre; ++i) {
+      EXPECT_EQ(m.vecmats.regc(1, i), 0.0);
+      expectBallTouchesOuter(m, i);
+      EXPECT_NEAR(planeDistance(m, i, g.racecurcen(1, 3), g.racecurcen(2, 3)),
+                  g.racecurrad(3) - g.rerad(i), 1e-12);
+    }
+    // A ball of nominal size without growth: the radius offset is l cos(shim angle), with
+    // sin(shim angle) = s / (2 l) from the defaults.
+    if (!growth) {
+      const double l = g.racecurrad(1) - g.rerad(1);
+      EXPECT_NEAR(m.vecmats.regc(2, 1) - g.racecurcen(2, 1), l * g.cosshimang(1), 1e-12);
+    }
+  }
+}
+
+// ---------------------------------------------------------------- roller bearings
+
+TEST(NoLoadPositions, CylindricalRollersTakeTheFlangeClearanceTowardTheThrust) {
+  for (double fx : {100.0, 0.0, -100.0}) {
+    auto b = zqtest::makeBearing(BearingCase::kCylindricalSi);
+    Model& m = b->m();
+    m.options.kfs(1) = 0;
+    m.opcond.appload(1) = fx;
+    m.brggeom.flngcls(2) = 4.0e-5;
+    zqtest::scale(m);
+    zela2::zela2(m);
+    const double shift = m.vecmats.racegc(1, 2) * m.constants.slen;
+    EXPECT_NEAR(shift, fx >= 0.0 ? 1.0e-4 : -1.0e-4, 1e-18) << fx;
+  }
+}
+
+TEST(NoLoadPositions, CylindricalRollerAtTheLoadTouchesBothRaceways) {
+  if (!zqtest::profileRadiusReady()) GTEST_SKIP() << "raceway profile radius not built yet";
+  auto b = zqtest::setUpBearing(BearingCase::kCylindricalSi);
+  const Model& m = b->m();
+  const auto& g = m.brggeom;
+  // Load along +z (azimuth 0): the inner race moves by the radial clearance left over.
+  const double inner = g.racerad(1, 2) + radialOffset(m, 2, 0.0);
+  EXPECT_NEAR(m.vecmats.regc(2, 1) - g.rerad(1), inner, 1e-12);
+  EXPECT_NEAR(m.vecmats.racegc(3, 2), g.racerad(2, 1) - g.racerad(1, 2) - g.redia(1), 1e-12);
+  for (int i = 1; i <= g.nre; ++i) EXPECT_EQ(m.genvecs.x(12 * (i - 1) + 9), 0.0);
+}
+
+TEST(NoLoadPositions, TaperedRollersLieAlongTheCup) {
+  if (!zqtest::profileRadiusReady()) GTEST_SKIP() << "raceway profile radius not built yet";
+  auto b = zqtest::setUpBearing(BearingCase::kTaperedSi);
+  const Model& m = b->m();
+  for (int i = 1; i <= m.brggeom.nre; ++i) {
+    expectRollerOnOuterRaceway(m, i);
+    EXPECT_EQ(m.genvecs.x(12 * (i - 1) + 9), 0.0);  // axis along the mean cone: no tilt
+  }
+  // The cone is moved axially, toward the small roller end, by
+  // sqrt(d^2 - dr^2) with dr the radial distance of the raceways at axial 0.
+  const auto& g = m.brggeom;
+  const double dr = g.racerad(1, 2) - g.racerad(2, 1);
+  EXPECT_NEAR(m.vecmats.racegc(1, 2), -std::sqrt(g.redia(1) * g.redia(1) - dr * dr), 1e-12);
+}
+
+TEST(NoLoadPositions, SphericalRollerAtTheLoadTouchesBothSpheres) {
+  auto b = zqtest::setUpBearing(BearingCase::kSphericalSi);
+  const Model& m = b->m();
+  const auto& g = m.brggeom;
+  for (int i = 1; i <= g.nre; ++i) expectSphericalTouchesOuter(m, i);
+  const double cx = g.racecurcen(1, 2) + m.vecmats.racegc(1, 2);
+  const double cr = g.racecurcen(2, 2) + radialOffset(m, 2, 0.0);
+  EXPECT_NEAR(planeDistance(m, 1, cx, cr), g.racecurrad(2) - g.redia(1) / 2.0, 1e-12);
+}
+
+// ---------------------------------------------------------------- prescribed displacements
+
+TEST(NoLoadPositions, PrescribedDisplacementsAreKeptExactly) {
+  for (auto which : {BearingCase::kBallSi, BearingCase::kCylindricalSi, BearingCase::kSphericalSi,
+                     BearingCase::kTaperedSi, BearingCase::kSphericalTaperedSi}) {
+    SCOPED_TRACE(int(which));
+    auto b = zqtest::makeBearing(which);
+    Model& m = b->m();
+    m.options.kfs = {1, 1, 1, 1, 1};
+    // 36 um radially: more than the ball bearing's radial clearance.
+    m.opcond.appdisp(1) = 1.0e-5;
+    m.opcond.appdisp(2) = -2.0e-5;
+    m.opcond.appdisp(3) = 3.0e-5;
+    zqtest::scale(m);
+    zela2::zela2(m);
+    for (int k = 1; k <= 3; ++k) {
+      EXPECT_EQ(m.vecmats.racegc(k, 2), m.opcond.appdisp(k)) << k;
+      EXPECT_EQ(m.vecmats.racegc(k, 1), 0.0) << k;
+    }
+    EXPECT_EQ(m.setupa4.kf(1), 0);
+    expectTouchesRaceOne(m);
+  }
+  // Partly prescribed: the held z displacement stays exact while y takes up the clearance.
+  auto b = zqtest::makeBearing(BearingCase::kBallSi);
+  Model& m = b->m();
+  m.options.kfs = {1, 0, 1, 1, 1};
+  m.opcond.appload(2) = -3000.0;
+  m.opcond.appdisp(1) = 1.0e-5;
+  m.opcond.appdisp(3) = 2.0e-6;
+  zqtest::scale(m);
+  zela2::zela2(m);
+  EXPECT_EQ(m.vecmats.racegc(1, 2), m.opcond.appdisp(1));
+  EXPECT_EQ(m.vecmats.racegc(3, 2), m.opcond.appdisp(3));
+  EXPECT_LT(m.vecmats.racegc(2, 2), 0.0);
+}
+
+// ---------------------------------------------------------------- stops
+
+// Ball bearing at room temperature and standing (no growth), axial position held at `dx` (m),
+// radial force free: the radial offset needs sqrt(D^2 - dx^2) with D = (f_o + f_i - 1) d.
+std::unique_ptr<zqtest::TestBearing> ballHeldAxially(double dx) {
+  auto b = zqtest::makeBearing(BearingCase::kBallSi);
+  Model& m = b->m();
+  auto& o = m.opcond;
+  o.hsngtemp = o.shfttemp = o.racetemp(1) = o.racetemp(2) = o.retemp(1) = o.roomtemp;
+  o.rpm(2) = 0.0;
+  m.options.kfs = {1, 1, 0, 1, 1};
+  o.appdisp(1) = dx;
+  zqtest::scale(m);
+  return b;
+}
+
+TEST(NoLoadPositionStops, ClearanceBeyondTheGeometryStops) {
+  auto b = ballHeldAxially(1.0e-3);
+  EXPECT_TRUE(setUpStops(b->m()));
+  // D = (0.53 + 0.52 - 1) 12.7 mm = 0.635 mm.
+  EXPECT_EQ(b->report.str(),
+            "\n     Execution terminating in Zela2 (NoLoadPos)\n"
+            "     The internal clearance is larger than the bearing geometry allows:\n"
+            "     no start position of the rolling elements touches both races.\n"
+            "     Axial clearance  =   1.0000E-03  (m)\n"
+            "     Geometric limit  =   6.3500E-04  (m)\n\n\n");
+}
+
+TEST(NoLoadPositionStops, RoundingBelowZeroIsZeroClearance) {
+  const double d = 0.05 * 0.0127;
+  // 1e-14 beyond the limit: a rounding matter, the race is offset by the bare radial gap.
+  auto b = ballHeldAxially(d * (1.0 + 1.0e-14));
+  EXPECT_FALSE(setUpStops(b->m()));
+  const auto& g = b->m().brggeom;
+  EXPECT_NEAR(b->m().vecmats.racegc(3, 2), -(g.racecurcen(2, 2) - g.racecurcen(2, 1)), 1e-6);
+  EXPECT_TRUE(std::isfinite(b->m().vecmats.regc(2, 1)));
+  // 1e-9 beyond: a real shortfall.
+  auto c = ballHeldAxially(d * (1.0 + 1.0e-9));
+  EXPECT_TRUE(setUpStops(c->m()));
+}
+
+TEST(NoLoadPositionStops, InvalidBearingTypeStops) {
+  auto b = zqtest::setUpBearing(BearingCase::kBallSi);
+  b->m().brggeom.kbrg = 7;
+  EXPECT_THROW(zela2::noloadpos(b->m()), zq::StopRun);
+  EXPECT_EQ(b->report.str(),
+            "\n     Execution terminating in Zela2 (NoLoadPos)\n"
+            "     Invalid bearing type, kBrg =    7\n\n\n");
+}
+
+// ---------------------------------------------------------------- shipped examples
+
+const char* const kExamples[] = {"ball-si.txt",   "ball-english.txt", "cylindrical-si.txt",
+                                 "spherical-si.txt", "tapered-si.txt", "spherical-tapered-si.txt"};
+
+TEST(NoLoadPositionExamples, EveryExampleStartsTouchingTheOuterRace) {
+  for (const char* file : kExamples) {
+    SCOPED_TRACE(file);
+    auto run = zqtest::setUpExample(file);
+    if (!run) GTEST_SKIP() << "examples not present";
+    ASSERT_FALSE(run->stopped) << run->report;
+    const Model& m = *run->model;
+    expectConsistentFrames(m);
+    expectTouchesRaceOne(m);
+    double sum = 0.0;
+    for (int i = 1; i <= m.setupa4.ib; ++i) sum += m.setupa4.sx(i);
+    EXPECT_EQ(sum, m.brggeom.nre);
+    EXPECT_EQ(m.genvecs.neqns, 12 * m.brggeom.nre + 25);
+  }
+}
+
+std::string holdEverything(const std::string& text) {
+  std::string t = zqtest::replaceRecordValues(text, "REC3.3", {"1", "1", "1", "1", "1"});
+  return zqtest::replaceRecordValues(t, "REC9.1", {"0.0", "0.0", "0.0", "1.0E-5", "-2.0E-5", "3.0E-5"});
+}
+
+TEST(NoLoadPositionExamples, AllConstraintsHeldPutTheInnerRaceAtTheDisplacements) {
+  for (const char* file : kExamples) {
+    SCOPED_TRACE(file);
+    auto run = zqtest::setUpExample(file, holdEverything);
+    if (!run) GTEST_SKIP() << "examples not present";
+    ASSERT_FALSE(run->stopped) << run->report;
+    const Model& m = *run->model;
+    ASSERT_EQ(m.options.kfs(1), 1);
+    const double sl = m.constants.slen;
+    const double given[3] = {1.0e-5, -2.0e-5, 3.0e-5};
+    const double toUser = m.options.kunit == 1 ? 1.0 : 0.0254;  // inches read as given
+    for (int k = 1; k <= 3; ++k) {
+      EXPECT_EQ(m.vecmats.racegc(k, 2), m.opcond.appdisp(k));
+      EXPECT_NEAR(m.vecmats.racegc(k, 2) * sl * toUser, given[k - 1] * toUser, 1e-18);
+      EXPECT_EQ(m.vecmats.racegc(k, 1), 0.0);
+    }
+    expectConsistentFrames(m);
+    expectTouchesRaceOne(m);
+  }
+}
+
+}  // namespace
