@@ -16,3 +16,9 @@ struct Zela1Locals {
   // No-load contact angle of a spherical roller bearing (printed with the degree label).
   double conangnoload = 0;
 };
+
+struct Zelc5Locals {
+  // Frames of the roller slice last evaluated by the slice interference.
+  zq::Mat3 tbra;    // element frame -> slice azimuth frame
+  zq::Vec3 bgrgra;  // element centre from the race centre, slice azimuth frame
+};
