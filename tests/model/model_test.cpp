@@ -330,3 +330,23 @@ TEST(ModelLimits, FortyRollingElementsFitEveryPerElementArray) {
   EXPECT_EQ(last + 24, 505);
   EXPECT_NO_THROW(m->solutions.ths(4 * 40) = 1.0);
 }
+
+TEST(FText, PositionsOutsideTheTextAreRefused) {
+  zq::FText<4> t("abcd");
+  EXPECT_EQ(t.sub(2, 3), "bc");
+  EXPECT_EQ(t.sub(3, 2), "");
+  // Positions come from variables, as in the program (constants would draw compile-time
+  // warnings for the very accesses the checks refuse).
+  volatile int zero = 0, two = 2, three = 3, four = 4, five = 5, six = 6;
+  EXPECT_THROW((void)t.sub(three, six), zq::BoundsError);
+  EXPECT_THROW((void)t.sub(zero, two), zq::BoundsError);
+  EXPECT_THROW((void)t(five), zq::BoundsError);
+  EXPECT_THROW(t.setSub(four, five, "xy"), zq::BoundsError);
+}
+
+TEST(FArrayLayout, SurplusInitialValuesAreRefused) {
+  EXPECT_THROW((zq::FArray<int, 2>{1, 2, 3}), zq::BoundsError);
+  const zq::FArray<int, 3> a{7};
+  EXPECT_EQ(a(1), 7);
+  EXPECT_EQ(a(3), 0);
+}
