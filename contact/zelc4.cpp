@@ -1,9 +1,9 @@
 // Hertz point-contact factors of an elliptical contact (Hertz 1881; Harris, Rolling Bearing
-// Analysis, ch. 6): from the curvature difference F the axis ratio k = b/a and the complete
-// elliptic integrals E, K give the dimensionless semi-major axis a*, semi-minor axis b* and
-// approach delta*. All three are pure numbers; a* = b* = delta* = 1 is the circular contact.
-// Table mode interpolates k and E - 1 linearly in F; the refinement solves
-// F = ((1 + k^2) E - 2 k^2 K) / ((1 - k^2) E) for k with the elliptic integrals of e = sqrt(1 - k^2).
+// Analysis, contact stress and deformation): from the curvature difference F the axis ratio
+// k = b/a and the complete elliptic integrals E, K give the dimensionless semi-major axis a*,
+// semi-minor axis b* and approach delta* (pure numbers; 1, 1, 1 is the circular contact).
+// Table mode interpolates k and E - 1 linearly in F; the refinement solves the ellipse relation
+// F = ((1 + k^2) E - 2 k^2 K) / ((1 - k^2) E) for k, E and K of modulus sqrt(1 - k^2).
 #include "contact/zelc4.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // Power law: delta = coef(1) q^0.9 / l^0.8 (Palmgren's line-contact approach, exponent 1/0.9
 // written 1.1111111), half-width b = sqrt(2 coef(2) q / (l s)), which with coef(2) = 2/(pi E*)
 // is the Hertz half-width sqrt(4 w R / (pi E*)) of a load w per unit length (Johnson, Contact
-// Mechanics, 4.43). Logarithmic law: delta = coef(2) w (1.1932 + ln(l / b)), solved for w by
+// Mechanics, sec. 4.3). Logarithmic law: delta = coef(2) w (1.1932 + ln(l / b)), solved for w by
 // Newton steps. The stiffness k is dq/ddelta in both laws.
 #include "contact/zelc6.h"
 

@@ -1,8 +1,9 @@
 // Hertz point-contact factors a*, b*, delta* against the exact elliptic solution: at every table
 // node, between nodes within the linear-interpolation error bound, the circular and line
 // limits, extrapolation past the last node, the refinement mode and its root-finder failure.
-// The exact solution solves F = ((1 + k^2) E - 2 k^2 K) / ((1 - k^2) E) (Harris, Rolling Bearing
-// Analysis, 5th ed., eq. 6.26-6.27; Hamrock and Brewe 1983) with an independent AGM below.
+// The exact solution solves the Hertz contact-ellipse relation F = ((1 + k^2) E - 2 k^2 K) /
+// ((1 - k^2) E) (Harris, Rolling Bearing Analysis, chapter on contact stress and deformation)
+// for k with an independent AGM below.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -85,7 +86,8 @@ Exact exactSolution(double f) {
   return {double(k), double(ke.e), double(ke.k)};
 }
 
-// Hertz factors of a ratio k and integrals E, K (the definitions, Harris eq. 6.32-6.34).
+// Hertz factors of a ratio k and integrals E, K: a* = (2E/(pi k^2))^(1/3),
+// b* = (2Ek/pi)^(1/3), delta* = (2K/pi)(pi k^2/(2E))^(1/3) (Harris, same chapter).
 struct Stars {
   double a, b, d;
 };

@@ -69,7 +69,7 @@ TEST(SliceLaw, DoublingDeflectionScalesLoadByTheLiteralExponent) {
 }
 
 TEST(SliceLaw, HalfWidthIsTheHertzLineContactHalfWidth) {
-  // Hertz line contact (Johnson, Contact Mechanics, 1985, eq. 4.43): half-width
+  // Hertz line contact (Johnson, Contact Mechanics, 1985, sec. 4.3: a^2 = 4PR/(pi E*)): half-width
   // b = sqrt(4 w R / (pi E*)) for a load w per unit length and 1/R the curvature sum.
   // In the non-dimensional form E* becomes E* slen^2 / sforce, so with coef(2) as above the law
   // must give exactly that half-width, for the whole contact (q over l) as for a unit slice.
