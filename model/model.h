@@ -63,4 +63,5 @@ struct Model {
   Zelc2Locals zelc2;
   Zela7Locals zela7;
   Zela71Locals zela71;
+  Zelc5Locals zelc5;
 };
