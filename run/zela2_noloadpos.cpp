@@ -1,10 +1,10 @@
-// No-load positions: rolling elements at equal azimuths, each touching the outer race without
-// load; both races at their prescribed misalignments; the solved (inner) race at its prescribed
-// displacements plus an offset that takes up the internal clearance in the load direction.
-// Non-dimensional lengths, radians. Frames are passive: a matrix "A to B" turns A-components
-// into B-components (v_B = M v_A), its inverse is its transpose; zelb2(a1, a2, a3) = R3 R2 R1.
-// The azimuth frame of direction psi is R1(psi) applied to inertial components: its x axis is
-// the bearing axis, its z axis points radially outward through azimuth psi (0 on +z, pi/2 on -y).
+// No-load positions: rolling elements at equal azimuths touching the outer race without load,
+// races at their prescribed misalignments, the solved (inner) race at its prescribed
+// displacements plus an offset that takes up the clearance along the load. Non-dimensional
+// lengths, radians. Frames are passive ("A to B" turns A-components into B-components, inverse =
+// transpose; zelb2 = R3 R2 R1); the azimuth frame of direction psi is R1(psi) of the inertial
+// frame: x along the bearing axis, z radially outward at azimuth psi (0 on +z, pi/2 on -y).
+#include <algorithm>
 #include <cmath>
 
 #include "contact/zelc7.h"
@@ -222,14 +222,24 @@ void noloadpos(Model& m) {
     const auto tia = vm.inerttoiaz.sub<3, 3>(i);
     const zq::Vec3 p1 = racepoint(m, 1, th, tia);
     const zq::Vec3 p2 = racepoint(m, 2, th, tia);
-    const double alpha = g.kbrg == 4 ? g.reax : lineangle(p2(1) - p1(1), p2(3) - p1(3), pi);
+    // Line of the two race points; cylindrical and tapered rollers lie instead along race 1's
+    // raceway: the mean cone angle plus the tilt of race 1's axis in this azimuth plane (zero
+    // unless race 1 is misaligned). Race 1's axis in azimuth components is the first column
+    // of racetoiaz(1, i); the roller axis of Cardan tilt a is (cos(reax + a), 0, -sin(reax + a)).
+    double alpha;
+    if (g.kbrg == 2 || g.kbrg == 4) {
+      alpha = g.reax + std::atan2(-vm.racetoiaz(3, 1, 1, i), vm.racetoiaz(1, 1, 1, i));
+    } else {
+      alpha = lineangle(p2(1) - p1(1), p2(3) - p1(3), pi);
+    }
     double xa = 0.0, xr = 0.0, tilt = 0.0;
     switch (g.kbrg) {
       case 1: {
         const double l = g.racecurrad(1) - g.rerad(i);
         if (ax == 0.0) {
-          // At axial 0, at the groove-centre distance l from race 1's groove centre (with a
-          // shim this is l cos(shim angle) radially).
+          // At axial 0 and at the distance l from race 1's groove centre (axial x1): radially
+          // sqrt(l^2 - x1^2) beyond it. For a ball of nominal size this is l cos(shim angle);
+          // the root keeps the contact for a ball of another size or grown by heat.
           xa = 0.0;
           xr = p1(3) + rootofgap(m, l, p1(1), true);
         } else {

@@ -13,6 +13,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "contact/zelc7.h"
 #include "model/model.h"
 #include "run/stop.h"
 #include "run/zela2.h"
@@ -359,6 +360,15 @@ TEST(NonDimensionalForm, RaceRadiiAndSpeeds) {
   const double r = g.racecrn(2), c = g.racecenlen(2);
   EXPECT_NEAR(g.racecencrndrop(2), r - std::sqrt(r * r - c * c), 1e-9);
   EXPECT_EQ(g.racecencrndrop(1), 0.0);
+  // With it the crowned raceway has no step at the end of its central part (the drop there
+  // would be c^2/(2R) = 0.015 roller radii without it).
+  if (zqtest::profileRadiusReady()) {
+    const int body = g.nre + 2;
+    const double inside = zelc7::zelc7(m, body, 0, 0, c, 0.0);
+    const double beyond = zelc7::zelc7(m, body, 0, 0, c * (1.0 + 1e-9), 0.0);
+    EXPECT_NEAR(inside, g.racerad(1, 2), 1e-15);
+    EXPECT_NEAR(beyond, inside, 1e-8);
+  }
 }
 
 TEST(NonDimensionalForm, ExampleGrooveRadiiAndScaledLoads) {
@@ -409,6 +419,58 @@ TEST(ElementGeometry, CrownDropIsTheSagittaOfTheCrownCircle) {
   // Line contact with a flat part on both races; flat half length limited by the corner.
   EXPECT_EQ(g.kcontype(1, 1), 1);
   EXPECT_NEAR(g.recenlen(1), h, 1e-15);
+}
+
+struct ContactTypeCase {
+  const char* name;
+  double racecurrad;  // outer race transverse radius (m), 1e10 straight
+  double racecenlen;  // its central half length (m)
+  double brecrn;      // roller crown radius (m), 1e10 straight
+  double brecenlen;   // roller central length (m)
+  int kcontype;
+};
+
+TEST(ElementGeometry, ContactTypeFollowsCrownsAndFlats) {
+  const ContactTypeCase cases[] = {
+      {"crowned race with a flat", 0.05, 0.004, 0.2, 0.0, 1},
+      {"crowned race and roller, roller flat", 0.05, 0.0, 0.2, 0.008, 1},
+      {"crowned race and roller, no flat", 0.05, 0.0, 0.2, 0.0, -3},
+      {"straight roller on a crowned race", 0.05, 0.0, 1.0e10, 0.0, -2},
+      {"straight race, straight roller", 1.0e10, 0.00605, 1.0e10, 0.0, 1},
+      {"straight race, crowned roller with flat", 1.0e10, 0.00605, 0.2, 0.008, 1},
+      {"straight race, crowned roller without flat", 1.0e10, 0.00605, 0.2, 0.0, -1},
+  };
+  for (const auto& c : cases) {
+    auto b = zqtest::makeBearing(BearingCase::kCylindricalSi);
+    auto& g = b->m().brggeom;
+    g.racecurrad(1) = c.racecurrad;
+    g.racecenlen(1) = c.racecenlen;
+    g.brecrn = c.brecrn;
+    g.brecenlen = c.brecenlen;
+    zqtest::scale(b->m());
+    zela2::zela2(b->m());
+    EXPECT_EQ(g.kcontype(1, 1), c.kcontype) << c.name;
+    EXPECT_EQ(g.kcontype(1, 14), c.kcontype) << c.name;
+    // Initial line-contact limits: the flat part within the profile limits.
+    const auto& lm = b->m().solutions.conlmts;
+    EXPECT_LE(lm(1, 1, 1), lm(2, 1, 1)) << c.name;
+    EXPECT_GE(lm(1, 1, 1), g.reconlmt(1, 1)) << c.name;
+    EXPECT_LE(lm(2, 1, 1), g.reconlmt(2, 1)) << c.name;
+  }
+}
+
+TEST(ElementGeometry, RaceRotationFlags) {
+  const double speeds[3][2] = {{0.0, 3000.0}, {1500.0, 0.0}, {1500.0, -3000.0}};
+  const int flags[3][2] = {{1, 2}, {2, 1}, {2, 2}};
+  for (int n = 0; n < 3; ++n) {
+    auto b = zqtest::makeBearing(BearingCase::kBallSi);
+    b->m().opcond.rpm(1) = speeds[n][0];
+    b->m().opcond.rpm(2) = speeds[n][1];
+    zqtest::scale(b->m());
+    zela2::zela2(b->m());
+    EXPECT_EQ(b->m().fatiguecons.iracerot(1), flags[n][0]);
+    EXPECT_EQ(b->m().fatiguecons.iracerot(2), flags[n][1]);
+  }
 }
 
 TEST(ElementGeometry, BallsMakePointContactsWithTheFilmOfPointContacts) {
@@ -576,7 +638,9 @@ TEST(Flanges, HertzConstantsOfASphericalEndOnAFlatFlange) {
   // Flange angle 0: the flange is flat (rhof = 0) and the end sphere of radius E meets it in a
   // circle: Hertz P = (4/3) E* sqrt(E) delta^1.5, contact radius a = (3 P E / (4 E*))^(1/3),
   // with 1/E* = ererace; in scaled form E* carries cpres.
-  auto b = taperedFlange(0.0);
+  auto b = zqtest::makeBearing(BearingCase::kTaperedSi);
+  b->m().brggeom.flngang(1, 2) = 0.0;
+  zqtest::scale(b->m());
   zela2::zela2(b->m());
   const Model& m = b->m();
   const auto& c = m.constants;
