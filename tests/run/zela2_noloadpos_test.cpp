@@ -1,10 +1,8 @@
-// No-load positions checked by geometry worked out here: a ball centre lies at the groove
-// radius less the ball radius from the outer groove centre (and from the inner one where the
-// clearance is taken up); a roller's outer generatrix lies on the outer raceway; a spherical
-// roller centre lies at the race radius less the roller radius from the race sphere centre;
-// every frame is a proper rotation; prescribed race displacements stay exactly as given; the
-// clearance offset points along the load; and the stop blocks, line by line. The shipped
-// examples are run in process through the input stage and the set-up.
+// No-load positions checked by geometry worked out here: ball centres at the groove radius less
+// the ball radius from the groove centres, roller generatrices on the outer raceway, spherical
+// roller centres at the race radius less the roller radius from the race sphere centre; every
+// frame a proper rotation; prescribed displacements kept exactly; the clearance offset along the
+// load; the stop blocks line by line; the shipped examples run through input and set-up.
 #include <gtest/gtest.h>
 
 #include <cmath>

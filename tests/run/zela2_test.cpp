@@ -1,11 +1,9 @@
 // Bearing model set-up: the line-contact grid against the exactness of Gauss-Legendre rules,
-// the equation count against the state-vector layout, the solved element set against the
-// mirror symmetry of the azimuths, the non-dimensional form (nominal element of diameter 2 and
-// unit mass, traction curves that give the same coefficient at the same physical slip, a
-// roughness ratio that does not depend on the unit system), element geometry against exact
-// circle and sphere geometry, flange frames and Hertz constants against the sphere-on-plane
-// solution and the continuity of the load law, split races, and every stop block line by line
-// as worked out from its layout.
+// the equation count, the solved element set against the mirror symmetry of the azimuths, the
+// non-dimensional form (unit nominal element, traction curves equal at equal physical slip, a
+// unit-free roughness ratio), element geometry against exact circle and sphere geometry,
+// flange frames and Hertz constants (sphere on plane, continuous load law), split races, and
+// every stop block line by line as worked out from its layout.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -1,3 +1,7 @@
+// Test support: bearing models of the shipped examples built directly in the user's units,
+// with the internal geometry, nominal mass, materials and life constants that the defaults
+// derive; the examples run through the input stage and the set-up in a scratch directory; and
+// probes telling whether the Hertz factors and the raceway profile radius are built.
 #include "support/bearings.h"
 
 #include <cmath>
