@@ -104,12 +104,12 @@ class FArray {
   static constexpr std::array<int, rank> extents = L::ext;
 
   FArray() : a_{} {}
-  // Initial values in storage order (first index fastest); missing ones stay zero.
+  // Initial values in storage order (first index fastest); missing ones stay zero, surplus
+  // ones are refused.
   FArray(std::initializer_list<T> init) : a_{} {
+    if (init.size() > size) throw BoundsError("more initial values than array elements");
     std::size_t k = 0;
-    for (const T& v : init) {
-      if (k < size) a_[k++] = v;
-    }
+    for (const T& v : init) a_[k++] = v;
   }
 
   T& operator()(int i1 ZQS_LOC_PARAM) { return a_[L::offset(std::array<int, 1>{i1}, ZQS_FILE, ZQS_LINE)]; }
@@ -157,14 +157,18 @@ class FArray {
   bool operator==(const FArray&) const = default;
 
  private:
+  template <int... S>
+  static constexpr bool leadingMatches() {
+    constexpr std::array<int, sizeof...(S)> lead{S...};
+    for (std::size_t k = 0; k < lead.size(); ++k)
+      if (lead[k] != extents[k]) return false;
+    return true;
+  }
   template <int... S, class... I>
   static std::size_t subOffset(I... trailing) {
     constexpr int ns = sizeof...(S);
     static_assert(ns + int(sizeof...(I)) == rank, "sub: leading shape plus trailing indices must give the rank");
-    constexpr std::array<int, ns> lead{S...};
-    for (int k = 0; k < ns; ++k) {
-      if (lead[k] != extents[k]) throw BoundsError("sub: leading shape does not match the array");
-    }
+    static_assert(leadingMatches<S...>(), "sub: leading shape does not match the array");
     std::array<int, rank> idx{};
     for (int k = 0; k < ns; ++k) idx[k] = 1;
     const std::array<int, sizeof...(I)> t{int(trailing)...};
@@ -195,6 +199,8 @@ class FRef {
   FRef(FArray<U, D...>& a) : p_(a.data()) {}  // NOLINT: implicit on purpose
   template <class U>
   FRef(const FArray<U, D...>& a) : p_(a.data()) {}  // NOLINT
+  template <class U>
+  FRef(const FArray<U, D...>&& a) = delete;  // a view of a temporary would dangle
   template <class U>
   FRef(const FRef<U, D...>& r) : p_(r.data()) {}  // NOLINT: mutable view to const view
 

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "model/farray.h"
+
 namespace zq {
 
 template <int N>
@@ -48,14 +50,22 @@ class FText {
     return std::string_view(c_.data(), n);
   }
   // Character k, 1-based.
-  char& operator()(int k) { return c_.at(std::size_t(k - 1)); }
-  char operator()(int k) const { return c_.at(std::size_t(k - 1)); }
-  // Substring (first:last), 1-based and inclusive.
+  char& operator()(int k) {
+    check(k, k);
+    return c_[std::size_t(k - 1)];
+  }
+  char operator()(int k) const {
+    check(k, k);
+    return c_[std::size_t(k - 1)];
+  }
+  // Substring (first:last), 1-based and inclusive; empty when last = first - 1.
   std::string_view sub(int first, int last) const {
+    check(first, last);
     return std::string_view(c_.data() + (first - 1), std::size_t(last - first + 1));
   }
   void setSub(int first, int last, std::string_view s) {
-    for (int k = first; k <= last; ++k) {
+    check(first, last);
+    for (int k = first; k <= last && k <= N; ++k) {
       std::size_t j = std::size_t(k - first);
       c_.at(std::size_t(k - 1)) = j < s.size() ? s[j] : ' ';
     }
@@ -72,6 +82,12 @@ class FText {
   }
 
  private:
+  // Character positions are checked in every build: text handling is never on a hot path.
+  static void check(int first, int last) {
+    if (first < 1 || last > N || last < first - 1)
+      throw BoundsError("text position (" + std::to_string(first) + ":" + std::to_string(last) +
+                        ") outside 1.." + std::to_string(N));
+  }
   std::array<char, N> c_;
 };
 

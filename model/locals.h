@@ -16,3 +16,40 @@ struct Zela1Locals {
   // No-load contact angle of a spherical roller bearing (printed with the degree label).
   double conangnoload = 0;
 };
+
+struct Zelc2Locals {
+  zq::FArray<double, 4> raceu;      // radial growth: race 1 outside, raceway; race 2 raceway, bore
+  zq::FArray<double, 2> racehoopf;  // hoop stress at the raceway of race 1 and 2 (fatigue terms)
+  zq::FArray<double, 40> reu;       // thermal growth of each rolling element's diameter
+};
+
+// Property record of the material database: one material at one temperature, SI units
+// (temperature K, density kg/m^3, modulus and stress Pa, conductivity W/(m K), expansion 1/K,
+// specific heat J/(kg K), hardness HRC), with the life-modification material and process codes.
+struct Zela7Locals {
+  zq::FText<36> name;
+  double temp = 0.0;
+  double den = 0.0;
+  double em = 0.0;
+  double pr = 0.0;
+  double tc = 0.0;
+  double cte = 0.0;
+  double sh = 0.0;
+  double esl = 0.0;
+  double hrc = 0.0;
+  double wc = 0.0;
+  double vm = 0.0;
+  int kmat = 0;
+  int kproc = 0;
+};
+
+// Per-race material constants: the densities of matprop are turned into the dynamic form in
+// place once; initden = 1 marks that they are, and the densities as given (user units) are kept
+// for the thermal effusivities of a repeated evaluation.
+struct Zela71Locals {
+  int initden = 0;
+  double reden = 0.0;
+  zq::FArray<double, 2> raceden;
+  double shftden = 0.0;
+  double hsngden = 0.0;
+};

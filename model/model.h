@@ -58,4 +58,7 @@ struct Model {
   // Values kept between calls by individual routines (their "persistent locals"), one member
   // per routine, named after it: m.zela1.reracetc is zela1::reracetc.
   Zela1Locals zela1;
+  Zelc2Locals zelc2;
+  Zela7Locals zela7;
+  Zela71Locals zela71;
 };

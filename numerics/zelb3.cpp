@@ -22,7 +22,10 @@ double zelb3(const Model& m, double a, double b) {
   if (a == 0.0) return b < 0.0 ? pi : 0.0;
   const double q = std::atan(-a / b);
   if (b < 0.0) return q + pi;
-  return q < 0.0 ? q + 2.0 * pi : q;
+  if (q >= 0.0) return q;
+  // A tiny negative angle plus 2 pi rounds to 2 pi itself: fold it back into [0, 2 pi).
+  const double folded = q + 2.0 * pi;
+  return folded >= 2.0 * pi ? 0.0 : folded;
 }
 
 }  // namespace zelb3

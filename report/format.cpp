@@ -307,14 +307,9 @@ bool appendSpecial(std::string& out, double v, int w) {
   return true;
 }
 
-// Writes body (sign, digits, point, exponent) right-justified in w columns. dropZeroAt >= 0:
-// position of an optional leading 0 that may be left out when the body is one too long.
-void appendJustified(std::string& out, const char* body, int n, int w, int dropZeroAt) {
-  if (n > w && dropZeroAt >= 0 && n - 1 == w) {
-    out.append(body, std::size_t(dropZeroAt));
-    out.append(body + dropZeroAt + 1, std::size_t(n - dropZeroAt - 1));
-    return;
-  }
+// Writes body (sign, digits, point, exponent) right-justified in w columns; a body longer
+// than the field (the 0 before the point included) is written as w asterisks.
+void appendJustified(std::string& out, const char* body, int n, int w) {
   if (n > w) {
     appendStars(out, w);
     return;
@@ -335,7 +330,7 @@ void appendI(std::string& out, std::int64_t v, int w) {
   } while (u != 0);
   if (v < 0) body[n++] = '-';
   while (nd > 0) body[n++] = rev[--nd];
-  appendJustified(out, body, n, w, -1);
+  appendJustified(out, body, n, w);
 }
 
 void appendF(std::string& out, double v, int w, int d) {
@@ -376,11 +371,10 @@ void appendF(std::string& out, double v, int w, int d) {
   std::array<char, kMaxNumW + kMaxNumD + 8> body{};
   int m = 0;
   if (neg) body[std::size_t(m++)] = '-';
-  const int zeroAt = (intDigits == 1 && dig[std::size_t(first)] == '0') ? m : -1;
   for (int k = 0; k < intDigits; ++k) body[std::size_t(m++)] = dig[std::size_t(first + k)];
   body[std::size_t(m++)] = '.';
   for (int k = 0; k < d; ++k) body[std::size_t(m++)] = dig[std::size_t(first + intDigits + k)];
-  appendJustified(out, body.data(), m, w, zeroAt);
+  appendJustified(out, body.data(), m, w);
 }
 
 void appendE(std::string& out, double v, int w, int d, bool fraction) {
@@ -399,9 +393,7 @@ void appendE(std::string& out, double v, int w, int d, bool fraction) {
   char body[kMaxNumD + 16];
   int m = 0;
   if (neg) body[m++] = '-';
-  int zeroAt = -1;
   if (fraction) {
-    zeroAt = m;
     body[m++] = '0';
     body[m++] = '.';
     for (int k = 0; k < nsig; ++k) body[m++] = dig[k];
@@ -420,7 +412,7 @@ void appendE(std::string& out, double v, int w, int d, bool fraction) {
   }
   body[m++] = char('0' + mag / 10 % 10);
   body[m++] = char('0' + mag % 10);
-  appendJustified(out, body, m, w, zeroAt);
+  appendJustified(out, body, m, w);
 }
 
 void appendA(std::string& out, std::string_view s, int w) {
@@ -605,10 +597,22 @@ void Report::attach(std::ostream& os) {
   os_ = &os;
 }
 
-void Report::close() {
-  if (os_) os_->flush();
+bool Report::close() {
+  bool ok = true;
+  if (os_) {
+    os_->flush();
+    ok = bool(*os_);
+  }
+  if (owned_) {
+    auto* file = dynamic_cast<std::ofstream*>(owned_.get());
+    if (file) {
+      file->close();
+      ok = ok && !file->fail();
+    }
+  }
   owned_.reset();
   os_ = nullptr;
+  return ok;
 }
 
 void Report::flush() {

@@ -13,12 +13,12 @@
 //   Iw        integer, right-justified, '-' when negative
 //   Aw        text of length L: first w characters when L >= w, else w-L blanks and the text
 //   A         text in its own length
-//   Fw.d      fixed point, d decimals, a single 0 before the point below magnitude 1; that 0 is
-//             left out only when the field would otherwise overflow (F5.4 of 0.5 is ".5000")
+//   Fw.d      fixed point, d decimals, a single 0 before the point below magnitude 1 (it counts
+//             like any digit: F5.4 of 0.5 does not fit and prints "*****")
 //   Ew.d      d+1 significant digits, one before the point: 1.235E+03; exponents of magnitude
 //             100 to 999 drop the letter: 2.500-120
 //   Ew.dF     fraction form: all d digits after the point, 0 before it, exponent one higher
-//             (E12.4F of 0.52 is "  0.5200E+00"; the 0 is dropped only to avoid overflow)
+//             (E12.4F of 0.52 is "  0.5200E+00")
 //   k<field>  k fields in a row (9E11.3, 2A14, 5I2);  k(items)  the items k times (nestable)
 // Binding: each field takes the next value. When the list is used up the line ends at the
 // first field without a value (literals, blanks and / before it are processed, nothing after
@@ -122,7 +122,9 @@ class Report {
   bool open(const std::string& path);  // replaces an existing file; false if it cannot
   void attach(std::ostream& os);       // write to a stream owned by the caller (who flushes it)
   bool isOpen() const { return os_ != nullptr; }
-  void close();                        // flush and release the stream
+  // Flushes and releases the stream (closing the file it opened); false when the report could
+  // not be written completely (e.g. a full disk).
+  bool close();
   void flush();
 
   // Renders and writes one statement. Without a stream the text is rendered (so a faulty

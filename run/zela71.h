@@ -1,5 +1,7 @@
-// Per-race material constants: contact, wear and thermal constants of each race segment from
-// the element and race materials.
+// Per-race material constants: contact compliance, Hertz load-deflection and line-contact law
+// constants, elastic strain and shear limits, thermal effusivity and wear constants of each
+// race from the element and race materials (user units) and the non-dimensional scales; turns
+// the densities into the dynamic form (mass per force unit, non-dimensional) once.
 #pragma once
 
 struct Model;

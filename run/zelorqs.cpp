@@ -4,6 +4,7 @@
 #include "run/zelorqs.h"
 
 #include <cmath>
+#include <ios>
 #include <ostream>
 
 #include "equilibrium/zelb1.h"
@@ -136,7 +137,8 @@ void totals(Model& m) {
       s.powerloss += s.resv(j, i);
       if (roller) {
         const int f1 = 2 * j - 1, f2 = 2 * j;  // flange sides I and II of race j
-        s.powerloss += s.flngsv(f1, i) + s.flngsv(f2, i);
+        s.powerloss += s.flngsv(f1, i);
+        s.powerloss += s.flngsv(f2, i);
         s.reendwr(j, i) = s.reendwr(j, i) * c.crewr;
         s.raceflngwr(f1) += s.raceflngwri(f1, i);
         s.raceflngwr(f2) += s.raceflngwri(f2, i);
@@ -149,9 +151,7 @@ void totals(Model& m) {
   }
 }
 
-namespace {
-
-void completionNotice(std::ostream& console) {
+void completionnotice(std::ostream& console) {
   console << zq::renderFormat(
       "/,5X,\"Execution completed sucessfully..\",/,/,5X,"
       "\"Please open PRINT.TXT file in the current directory\",/,5X,"
@@ -159,8 +159,6 @@ void completionNotice(std::ostream& console) {
       {});
   console.flush();
 }
-
-}  // namespace
 
 int zelorqs(Model& m, std::ostream& console, std::ostream& err) {
   zq::setFlushToZero();
@@ -177,7 +175,12 @@ int zelorqs(Model& m, std::ostream& console, std::ostream& err) {
     zelf1::zelf1(m);
     totals(m);
     zela3::zela3(m);
-    m.devices.report.close();
+    if (!m.devices.report.close()) {
+      // The report is incomplete: never end such a run with the completion notice.
+      err << "\n     ZelorQS: the report file PRINT.txt could not be written completely.\n\n";
+      err.flush();
+      return zq::kExitStopped;
+    }
   } catch (const zq::StopRun& stop) {
     m.devices.report.close();
     if (!stop.console().empty()) {
@@ -185,6 +188,11 @@ int zelorqs(Model& m, std::ostream& console, std::ostream& err) {
       err.flush();
     }
     return stop.status();
+  } catch (const std::ios_base::failure& io) {
+    m.devices.report.close();
+    err << "\n     ZelorQS: the report file PRINT.txt could not be written (" << io.what() << ").\n\n";
+    err.flush();
+    return zq::kExitStopped;
   } catch (const std::exception& fault) {
     // A programming fault (index out of range, malformed line format): say so plainly and
     // end as a stopped run, never as a success.
@@ -193,7 +201,7 @@ int zelorqs(Model& m, std::ostream& console, std::ostream& err) {
     err.flush();
     return zq::kExitStopped;
   }
-  completionNotice(console);
+  completionnotice(console);
   return zq::kExitCompleted;
 }
 

@@ -31,6 +31,9 @@ void setupoutputdata(Model& m);
 // Bearing power loss and wear sums after the lives; rescales rewr and reendwr in place.
 void totals(Model& m);
 
+// The console notice of a completed run.
+void completionnotice(std::ostream& console);
+
 // Equilibrium driver: initial guess, solution, stiffness, packing of the state.
 void quasistaticeq(Model& m);
 

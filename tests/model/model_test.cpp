@@ -330,3 +330,20 @@ TEST(ModelLimits, FortyRollingElementsFitEveryPerElementArray) {
   EXPECT_EQ(last + 24, 505);
   EXPECT_NO_THROW(m->solutions.ths(4 * 40) = 1.0);
 }
+
+TEST(FText, PositionsOutsideTheTextAreRefused) {
+  zq::FText<4> t("abcd");
+  EXPECT_EQ(t.sub(2, 3), "bc");
+  EXPECT_EQ(t.sub(3, 2), "");
+  EXPECT_THROW((void)t.sub(3, 6), zq::BoundsError);
+  EXPECT_THROW((void)t.sub(0, 2), zq::BoundsError);
+  EXPECT_THROW((void)t(5), zq::BoundsError);
+  EXPECT_THROW(t.setSub(4, 5, "xy"), zq::BoundsError);
+}
+
+TEST(FArrayLayout, SurplusInitialValuesAreRefused) {
+  EXPECT_THROW((zq::FArray<int, 2>{1, 2, 3}), zq::BoundsError);
+  const zq::FArray<int, 3> a{7};
+  EXPECT_EQ(a(1), 7);
+  EXPECT_EQ(a(3), 0);
+}

@@ -69,3 +69,12 @@ TEST(PlanarAngle, UndefinedPointGivesNaN) {
   EXPECT_TRUE(std::isnan(zelb3::zelb3(*m, 0.0, nan)));
   EXPECT_TRUE(std::isnan(zelb3::zelb3(*m, 1.0, nan)));
 }
+
+// A point just counter-clockwise of +z has an angle so close to 2 pi that adding 2 pi rounds to
+// 2 pi itself; the result must stay inside [0, 2 pi).
+TEST(PlanarAngle, TinyNegativeAngleStaysBelowTwoPi) {
+  auto m = std::make_unique<Model>();
+  const double q = zelb3::zelb3(*m, 1e-17, 1.0);
+  EXPECT_GE(q, 0.0);
+  EXPECT_LT(q, 2.0 * m->constants.pi);
+}

@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
         ECase{-5.0e-4, 12, 4, true, " -0.5000E-03", "negative, exponent -3"},
         ECase{0.0, 12, 4, true, "  0.0000E+00", "zero in fraction form"},
         ECase{9.99996, 12, 4, true, "  0.1000E+02", "0.999996 -> 1.000: carry to exponent 2"},
-        ECase{0.52, 9, 4, true, ".5200E+00", "leading 0 left out only to avoid overflow"},
+        ECase{0.52, 9, 4, true, "*********", "the 0 before the point is part of the field: overflow"},
         ECase{0.52, 8, 4, true, "********", "too narrow even without the 0"}));
 
 struct FCase {
@@ -132,9 +132,9 @@ INSTANTIATE_TEST_SUITE_P(
         FCase{0.99996, 8, 4, "  1.0000", "binary 0.99995999999999996 rounds to 1.0000"},
         FCase{9.99996, 6, 4, "******", "rounds to 10.0000, 7 columns"},
         FCase{99.5, 4, 0, "100.", "carry adds an integer digit"},
-        // the optional leading 0
-        FCase{0.5, 5, 4, ".5000", "0.5000 needs 6 columns: the 0 is left out"},
-        FCase{-0.5, 6, 4, "-.5000", "-0.5000 needs 7 columns: the 0 is left out"},
+        // the 0 before the point counts like any digit
+        FCase{0.5, 5, 4, "*****", "0.5000 needs 6 columns: overflow"},
+        FCase{-0.5, 6, 4, "******", "-0.5000 needs 7 columns: overflow"},
         FCase{0.5, 4, 4, "****", "too narrow even without the 0"},
         // signs and special values
         FCase{-0.0, 8, 4, "  0.0000", "negative zero prints as zero"},
@@ -370,3 +370,13 @@ TEST(Report, OutlivingAnAttachedStreamIsSafe) {
 }
 
 }  // namespace
+
+// A report that cannot be written completely must say so when it is closed: /dev/full accepts
+// the open and fails at the flush.
+TEST(Report, CloseReportsAnIncompleteFile) {
+  zq::Report rep;
+  if (!rep.open("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+  rep.write("A", {std::string(100, 'x')});
+  EXPECT_FALSE(rep.close());
+  EXPECT_FALSE(rep.isOpen());
+}

@@ -5,6 +5,11 @@
 #include <cmath>
 #include <memory>
 #include <numbers>
+#include <sstream>
+
+#if defined(__x86_64__)
+#include <xmmintrin.h>
+#endif
 
 #include "model/model.h"
 #include "run/zelorqs.h"
@@ -151,6 +156,29 @@ TEST(OutputData, ElementAngularVelocityAndAxis) {
   EXPECT_EQ(s.reaxis(2, 2), 0.0);
 }
 
+// The axis angles come from the first column of the frame matrix (the body's x axis in the
+// outer frame), not its first row: a non-symmetric matrix tells them apart.
+TEST(OutputData, AxisAnglesComeFromTheFirstColumn) {
+  auto m = twoElementState();
+  auto& vm = m->vecmats;
+  const double el[3][3] = {{0.6, 0.0, -0.8}, {0.0, 1.0, 0.0}, {0.8, 0.0, 0.6}};  // rows
+  const double race[3][3] = {{0.6, 0.8, 0.0}, {-0.8, 0.6, 0.0}, {0.0, 0.0, 1.0}};
+  for (int r = 1; r <= 3; ++r)
+    for (int c = 1; c <= 3; ++c) {
+      vm.retoiaz(r, c, 1) = el[r - 1][c - 1];
+      vm.inerttorace(r, c, 2) = race[r - 1][c - 1];
+    }
+  zelorqs::setupoutputdata(*m);
+  const auto& s = m->solutions;
+  // element: first column (0.6, 0, 0.8): 53.13 deg from x, radial part along +z (a2 = 0)
+  EXPECT_DOUBLE_EQ(s.reaxis(1, 1), std::asin(0.8));
+  EXPECT_EQ(s.reaxis(2, 1), 0.0);
+  // race 2: first column (0.6, -0.8, 0): radial part along -y (a2 = pi/2)
+  EXPECT_DOUBLE_EQ(s.raceaxis(1, 2), std::asin(0.8));
+  EXPECT_DOUBLE_EQ(s.raceaxis(2, 2), kPi / 2);
+  EXPECT_EQ(s.raceaxis(1, 1), 0.0);
+}
+
 TEST(OutputData, RaceOnTheAxisHasNoRadialMotion) {
   auto m = twoElementState();
   zelorqs::setupoutputdata(*m);
@@ -245,6 +273,34 @@ TEST(Totals, RollerBearingAddsFlangesAndEndWear) {
   EXPECT_DOUBLE_EQ(s.reendwr(1, 2), 28.0);
   EXPECT_DOUBLE_EQ(s.reendwr(2, 1), 18.0);
 }
+
+TEST(Run, CompletionNoticeText) {
+  std::ostringstream out;
+  zelorqs::completionnotice(out);
+  EXPECT_EQ(out.str(),
+            "\n"
+            "     Execution completed sucessfully..\n"
+            "\n"
+            "     Please open PRINT.TXT file in the current directory\n"
+            "     to look at the results.\n"
+            "\n"
+            "\n");
+}
+
+#if defined(__x86_64__)
+TEST(Run, FlushToZeroTreatsSubnormalsAsZero) {
+  const unsigned saved = _mm_getcsr();
+  zq::setFlushToZero();
+  volatile double tiny = 1.0e-300;
+  volatile double scale = 1.0e-10;
+  const double product = tiny * scale;  // 1e-310 is subnormal: flushed to zero
+  volatile double sub = 4.9e-324;        // a subnormal operand reads as zero
+  const double sum = sub + 0.0;
+  _mm_setcsr(saved);
+  EXPECT_EQ(product, 0.0);
+  EXPECT_EQ(sum, 0.0);
+}
+#endif
 
 TEST(Run, EmptyDirectoryEndsWithInputFileMessage) {
   zqtest::ScratchDir dir;
