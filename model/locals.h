@@ -15,6 +15,17 @@ struct Zela1Locals {
   zq::FArray<double, 4> reflngtc;
   // No-load contact angle of a spherical roller bearing (printed with the degree label).
   double conangnoload = 0;
+  // Standard-normal deviates of the element size scatter, one per element (zero above nre).
+  zq::FArray<double, 40> zi;
+};
+
+struct Zelg8Locals {
+  // Abscissae 0.00..3.00 and the normal distribution function at them.
+  zq::FArray<double, 301> x;
+  zq::FArray<double, 301> f;
+  // Probabilities 0.50..0.99 and their quantiles.
+  zq::FArray<double, 50> y;
+  zq::FArray<double, 50> z;
 };
 
 struct Zelc2Locals {

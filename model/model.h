@@ -58,6 +58,7 @@ struct Model {
   // Values kept between calls by individual routines (their "persistent locals"), one member
   // per routine, named after it: m.zela1.reracetc is zela1::reracetc.
   Zela1Locals zela1;
+  Zelg8Locals zelg8;
   Zelc2Locals zelc2;
   Zela7Locals zela7;
   Zela71Locals zela71;

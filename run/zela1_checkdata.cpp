@@ -116,7 +116,7 @@ void taperedChecks(Model& m) {
 
   // b. Large-end radius between zero and the apex distance.
   const double apex = c.slen / std::tan(h / c.cang);
-  if (g.breendrad(1) <= 0.0 || g.breendrad(1) > apex) {
+  if (!(g.breendrad(1) > 0.0 && g.breendrad(1) <= apex)) {
     stop(m,
          "/,5X,\"For tapered bearings roller end radius on the\",/,"
          "5X,\"large end (negative roller x-axis) must be greater than \",/,"
@@ -127,7 +127,7 @@ void taperedChecks(Model& m) {
   }
   // A large-end radius below half the roller diameter leaves the upper flange-angle bound
   // arcsin(slen / radius) undefined, and every angle above the lower bound would pass.
-  if (g.breendrad(1) < c.slen) {
+  if (!(g.breendrad(1) >= c.slen)) {
     stop(m,
          "/,5X,\"For tapered bearings roller end radius on the\",/,"
          "5X,\"large end (negative roller x-axis) must not be less \",/,"

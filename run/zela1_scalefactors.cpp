@@ -27,7 +27,7 @@ void scalefactors(Model& m) {
 
   // The scales divide by the element size and mass: refuse what cannot be scaled (a zero, a
   // negative or an undefined value) before any factor is formed.
-  if (!(g.bredia > 0.0) || !(g.bremass > 0.0)) {
+  if (!(g.bredia > 0.0 && std::isfinite(g.bredia)) || !(g.bremass > 0.0 && std::isfinite(g.bremass))) {
     m.devices.report.write(
         "/,5X,\"Execution terminating due to invalid rolling element size\",/,5X,"
         "\"Rolling Element Diameter = \",E12.5,1X,A4,/,5X,"

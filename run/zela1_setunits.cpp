@@ -27,6 +27,12 @@ std::string field(std::string_view format, const zq::FmtList& values) {
 
 // Exponent e as integer part p and thousandths q, truncated (1.9999999 -> 1 and 999).
 void splitExponent(double e, int& p, int& q) {
+  // An exponent that cannot be shown in one digit (or is undefined) prints as asterisks.
+  if (!(std::abs(e) < 10.0)) {
+    p = 10;
+    q = 0;
+    return;
+  }
   const int i = static_cast<int>(std::trunc(e * 1000.0));
   p = i / 1000;
   q = i % 1000;

@@ -428,3 +428,24 @@ TEST(ConsistencyChecks, TaperedMinimumThrust) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(UnitLabels, UndefinedExponentPrintsAsterisks) {
+  auto m = std::make_unique<Model>();
+  m->options.kunit = 1;
+  m->fatiguecons.el = NAN;
+  m->fatiguecons.eglpre = 1.0e12;
+  zela1::setunits(*m);
+  EXPECT_EQ(m->units.ufatcon.view(), "   (N/m***.  0)");
+  EXPECT_EQ(m->units.uglpre.view(), " (1/m^*.  0)");
+}
+
+TEST(ScaleFactors, InfiniteMassStops) {
+  Fixture f;
+  f.m->brggeom.bredia = 0.02;
+  f.m->brggeom.bremass = INFINITY;
+  EXPECT_THROW(zela1::scalefactors(*f.m), zq::StopRun);
+}
+
+}  // namespace
