@@ -137,10 +137,13 @@ void zelc2(Model& m) {
   lc.racehoopf(2) = s.str(3, 1, 2) * w2s;
   double h2 = s.str(3, 2, 2) * w2s;
 
-  // Outer race in the housing (the housing turns with race 1).
-  const double i1 = s.fits(1) + lc.raceu(1) - s.vh(3) * w1s - s.vh(4) * dth;
-  if (i1 > 0.0) {
-    if (!housingexists(m)) stopnoring(m, true);
+  // Outer race in the housing (the housing turns with race 1). A housing that cannot exist
+  // (outside diameter not above the bearing's, e.g. 0 for none) takes no part: the race grows
+  // freely and no fit pressure arises; only an input interference fit needs the housing.
+  const bool housing = housingexists(m);
+  if (!housing && s.fits(1) > 0.0) stopnoring(m, true);
+  const double i1 = s.fits(1) + lc.raceu(1) - (housing ? s.vh(3) * w1s + s.vh(4) * dth : 0.0);
+  if (housing && i1 > 0.0) {
     const double p1 = i1 / (s.vh(2) - s.vr(1, 1, 1));
     lc.raceu(1) += s.vr(1, 1, 1) * p1;
     lc.raceu(2) += s.vr(1, 2, 1) * p1;
@@ -149,10 +152,11 @@ void zelc2(Model& m) {
   oc.racehoop(1) = h1;
   lc.racehoopf(1) = h1;
 
-  // Inner race on the shaft (the shaft turns with race 2).
-  const double i2 = s.fits(2) - lc.raceu(4) + s.vs(4) * dts + s.vs(3) * w2s;
-  if (i2 > 0.0) {
-    if (!shaftexists(m)) stopnoring(m, false);
+  // Inner race on the shaft (the shaft turns with race 2); a shaft that cannot exist likewise.
+  const bool shaft = shaftexists(m);
+  if (!shaft && s.fits(2) > 0.0) stopnoring(m, false);
+  const double i2 = s.fits(2) - lc.raceu(4) + (shaft ? s.vs(4) * dts + s.vs(3) * w2s : 0.0);
+  if (shaft && i2 > 0.0) {
     const double p2 = i2 / (s.vr(2, 2, 2) - s.vs(1));
     lc.raceu(4) += s.vr(2, 2, 2) * p2;
     lc.raceu(3) += s.vr(2, 1, 2) * p2;

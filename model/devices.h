@@ -3,10 +3,12 @@
 // driver point it at a scratch folder so one process can run many inputs.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "model/ftext.h"
 #include "report/format.h"
+#include "run/listread.h"
 
 struct Devices {
   int input = 2;
@@ -15,4 +17,5 @@ struct Devices {
   zq::FText<10> outname{"PRINT.txt"};
   std::string dir;
   zq::Report report;  // unit `output`: PRINT.txt
+  std::unique_ptr<zq::ListReader> in;  // unit `input`: DATA.txt while its records are read
 };

@@ -13,6 +13,8 @@ struct Zela1Locals {
   // Traction-curve input as read (element/race by race; roller end/flange).
   zq::FArray<double, 4, 2> reracetc;
   zq::FArray<double, 4> reflngtc;
+  // Label of the input record read last (only echoed).
+  zq::FText<12> label;
   // No-load contact angle of a spherical roller bearing (printed with the degree label).
   double conangnoload = 0;
   // Standard-normal deviates of the element size scatter, one per element (zero above nre).
