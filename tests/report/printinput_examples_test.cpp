@@ -558,3 +558,57 @@ INSTANTIATE_TEST_SUITE_P(Examples, ExampleSection, ::testing::ValuesIn(examples(
                          });
 
 }  // namespace
+
+namespace {
+
+// A copy of an example with one record replaced (records are identified by their label).
+std::string withRecord(const std::string& text, const std::string& label,
+                       const std::string& record) {
+  std::istringstream in(text);
+  std::string out, line;
+  while (std::getline(in, line)) {
+    if (line.rfind(label + " ", 0) == 0) {
+      if (!record.empty()) out += record + "\n";
+    } else {
+      out += line + "\n";
+    }
+  }
+  return out;
+}
+
+// Without a lubricant (ktrac = -1) no traction curve is set up, so an invalid model type
+// reaches the traction tables, which stop the whole run with exit status 1.
+TEST(ExampleStops, InvalidRaceTractionTypeWithoutLubricant) {
+  zqtest::ScratchDir dir;
+  std::string text = slurp(zqtest::sourceFile("examples/ball-si.txt"));
+  text = withRecord(text, "REC10.0", "REC10.0   -1 3 0");
+  text = withRecord(text, "RACETRAC", "");
+  text = withRecord(text, "FILM", "");
+  dir.write("DATA.txt", text);
+  const auto r = zqtest::runInProcess(dir);
+  EXPECT_EQ(r.status, 1);
+  const std::string print = dir.read("PRINT.txt");
+  const std::string tail = "     LUBRICATION PARAMETERS\n     ----------------------\n\n"
+                           "     Invalid RE/RACE hypothetical model type\n"
+                           "     kTracType =    3 on input Record 10.0\n\n\n";
+  ASSERT_GE(print.size(), tail.size());
+  EXPECT_EQ(print.substr(print.size() - tail.size()), tail);
+}
+
+TEST(ExampleStops, InvalidFlangeTractionTypeWithoutLubricant) {
+  zqtest::ScratchDir dir;
+  std::string text = slurp(zqtest::sourceFile("examples/tapered-dry-english.txt"));
+  text = withRecord(text, "REC10.0", "REC10.0   -1 0 -2");
+  dir.write("DATA.txt", text);
+  const auto r = zqtest::runInProcess(dir);
+  EXPECT_EQ(r.status, 1);
+  const std::string print = dir.read("PRINT.txt");
+  const std::string tail =
+      "    INNER RACE   0.0000E+00  0.00000E+00  0.00000E+00  0.00000E+00  0.00000E+00\n\n"
+      "     Invalid RE/FLANGE hypothetical model type\n"
+      "     kRFTracType =   -2 on input Record 10.0\n\n\n";
+  ASSERT_GE(print.size(), tail.size());
+  EXPECT_EQ(print.substr(print.size() - tail.size()), tail);
+}
+
+}  // namespace
