@@ -1,10 +1,78 @@
-// Placeholder until the routine is written: returns without changing the model.
+// Local profile radius of a rolling element or a race segment at axial coordinate x (units of
+// the rolling-element radius) and, for a race, at angle phi (radians) around the bearing axis.
+// Element: a cone of the element's taper with a circular crown outside the flat central land,
+// its drop written as the two-term series of the circular sagitta. Race: the curvature-centre
+// radius of a grooved race, or the raceway cone with its crown and the imperfections (varying
+// taper and land offset, out-of-round ellipse, waviness).
 #include "contact/zelc7.h"
+
+#include <cmath>
 
 #include "model/model.h"
 
-#pragma GCC diagnostic ignored "-Wunused-parameter"
-
 namespace zelc7 {
-double zelc7(Model& m, int k, int n, int mode, double x, double phi) { return 0.0; }
+
+double zelc7(Model& m, int k, int n, int mode, double x, double phi) {
+  (void)n;  // no variant depends on it
+  const auto& g = m.brggeom;
+  const auto& c = m.constants;
+  const double crnlmt = c.crnlmt;
+
+  if (k <= g.nre) {
+    // Rolling element: cone through the reference radius, crowned outside the land.
+    const double tan = g.retantaper(k);
+    const double u0 = x - tan * g.rerad(k);
+    double r = g.rerad(k) - tan * u0;
+    const double crn = g.recrn(k);
+    if (crn < crnlmt && (x < g.recenlmt(1, k) || x > g.recenlmt(2, k))) {
+      const double cost = g.recostaper(k);
+      const double u = u0 / (crn * cost);
+      r = r - ((c.one4 * u * u + 1.0) * c.one2 * u * u * crn - g.recencrndrop(k)) / cost;
+    }
+    return r;
+  }
+
+  const int seg = k - g.nre;
+  double r = 0.0;
+  if (g.racecurrad(seg) <= crnlmt) {
+    // Grooved or transversely curved race: the radius of its curvature centre.
+    r = g.racecurcen(2, seg);
+  } else {
+    // Straight or tapered raceway; taper and land offset may vary around the race.
+    const double taper = g.racetantaper(seg) + g.rltaper(1, seg) +
+                         g.rltaper(2, seg) * std::sin(g.rltaper(3, seg) * phi + g.rltaper(4, seg));
+    const double off = g.rloffset(1, seg) +
+                       g.rloffset(2, seg) * std::sin(g.rloffset(3, seg) * phi + g.rloffset(4, seg));
+    // Base radius: the raceway radius of the segment, outer (segments 1, 3: racerad(2, seg))
+    // or inner (segments 2, 4: racerad(1, seg)); a split race's second half carries a copy of
+    // its race's radii.
+    const double r0 = c.sig(seg) > 0.0 ? g.racerad(2, seg) : g.racerad(1, seg);
+    r = r0 - taper * x;
+    const double len = g.racecenlen(seg);
+    if (x < off - len || x > off + len) {
+      // Crown measured from the race's axial reference, not from the land offset.
+      const double crn = g.racecrn(seg);
+      const double u = x / crn;
+      r = r - ((c.one4 * u * u + 1.0) * c.one2 * u * u * crn - g.racecencrndrop(seg));
+    }
+  }
+
+  const double a1 = g.rlradvar(1, seg);
+  const double a2 = g.rlradvar(2, seg);
+  const double a3 = g.rlradvar(3, seg);
+  if (mode == 1) {
+    // Out-of-round: ellipse with semi-axes r + a1 (at angle a3) and r + a2, in polar form.
+    if (a1 == a2) return r + a1;  // a circle: exact
+    const double ax = r + a1;
+    const double bx = r + a2;
+    const double cs = std::cos(phi - a3);
+    const double sn = std::sin(phi - a3);
+    r = 1.0 / std::sqrt(cs * cs / (ax * ax) + sn * sn / (bx * bx));
+  } else if (mode == 2) {
+    // Waviness: amplitude a1, wave number a2, phase a3.
+    r = r + a1 * std::sin(a2 * phi + a3);
+  }
+  return r;
+}
+
 }  // namespace zelc7

@@ -66,3 +66,9 @@ struct Zela71Locals {
   double shftden = 0.0;
   double hsngden = 0.0;
 };
+
+struct Zelc5Locals {
+  // Frames of the roller slice last evaluated by the slice interference.
+  zq::Mat3 tbra;    // element frame -> slice azimuth frame
+  zq::Vec3 bgrgra;  // element centre from the race centre, slice azimuth frame
+};

@@ -62,4 +62,5 @@ struct Model {
   Zelc2Locals zelc2;
   Zela7Locals zela7;
   Zela71Locals zela71;
+  Zelc5Locals zelc5;
 };

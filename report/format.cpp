@@ -623,6 +623,8 @@ void Report::write(std::string_view format, const FmtList& values) {
   const ParsedFormat& pf = parsed(format);
   line_.clear();
   Renderer(pf, values.values(), line_).run();
+  for (const FmtValue& v : values.values())
+    if (v.isReal() && !std::isfinite(v.asReal())) ++nonFinite_;
   if (!os_) return;
   os_->write(line_.data(), std::streamsize(line_.size()));
   if (!*os_) throw std::ios_base::failure("write to the report file failed");

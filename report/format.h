@@ -139,11 +139,16 @@ class Report {
   const ParsedFormat& parsed(std::string_view format);
   std::size_t cachedFormats() const { return cache_.size(); }
 
+  // Number of real values written so far that were NaN or infinite (each printed in its field
+  // as NaN/Inf): lets a caller check that no undefined number reached the report unnoticed.
+  long nonFiniteValues() const { return nonFinite_; }
+
  private:
   std::unique_ptr<std::ostream> owned_;
   std::ostream* os_ = nullptr;
   std::map<std::string, std::shared_ptr<ParsedFormat>, std::less<>> cache_;
   std::string line_;  // rendering buffer, reused from one write to the next
+  long nonFinite_ = 0;
 };
 
 }  // namespace zq

@@ -380,3 +380,13 @@ TEST(Report, CloseReportsAnIncompleteFile) {
   EXPECT_FALSE(rep.close());
   EXPECT_FALSE(rep.isOpen());
 }
+
+TEST(Report, CountsUndefinedNumbersWritten) {
+  zq::Report rep;
+  std::ostringstream os;
+  rep.attach(os);
+  rep.write("3E11.3", {1.0, NAN, -INFINITY});
+  rep.write("I3,F8.2", {4, 2.5});
+  EXPECT_EQ(rep.nonFiniteValues(), 2);
+  EXPECT_EQ(os.str(), "  1.000E+00        NaN       -Inf\n  4    2.50\n");
+}
