@@ -1,11 +1,9 @@
-// The input-data section after the defaults and unit labels of a real set-up: a ball bearing
-// whose materials come from the database (52100 steel element and races, 4340 steel shaft and
-// housing at 295 K = 531 R, where the 52100 modulus table gives 201.33 GPa), so the section
-// shows database values with blank markers, the baseline modulus E0 (2.0133E+11 Pa; in psi
-// 2.0133e11 x 0.0254^2 / 4.448222 = 2.9200E+07), the life-model exponents of the defaults
-// and the STLE and Tallian factors of life codes 1/2 (52100, carbon vacuum degassing).
-// Converted reference values: 2.05e11 Pa = 2.9733E+07 psi, 7827 kg/m^3 = 2.8277E-01 lbm/in^3,
-// 7850 kg/m^3 = 2.8360E-01 lbm/in^3 (factors 1/4.448222, 0.0254, 1/0.4535924).
+// The input-data section after the real defaults and unit labels: a ball bearing with database
+// materials (52100 element and races, 4340 shaft and housing at 295 K = 531 R, where the 52100
+// modulus table gives 201.33 GPa) shows blank markers, E0 = 2.0133E+11 Pa (x 0.0254^2/4.448222
+// = 2.9200E+07 psi), the default life exponents and the life factors of codes 1/2. Converted
+// references: 2.05e11 Pa = 2.9733E+07 psi; 7827 and 7850 kg/m^3 = 2.8277E-01 and 2.8360E-01
+// lbm/in^3 (x 0.0254^3/0.4535924).
 #include <gtest/gtest.h>
 
 #include <memory>

@@ -1,10 +1,9 @@
 // The header and input-data section of PRINT.txt for every example input, from whole runs in
-// process: the layout every example shares (box of 126 columns, page breaks, value groups of
-// the geometry table in columns 6, 38, 70 and 102, material markers, E0, the 52100 life-model
-// exponents, the 147-column life-factor rows) and key lines of each example worked out by hand
-// from its input values and the line formats. Values the defaults derive (contact angles from
-// clearances, temperature-dependent database properties, fitted curve coefficients) are left to
-// the tests of their own routines; the lines here echo input or fixed constants.
+// process: the shared layout (box of 126 columns, page breaks, geometry groups in columns 6,
+// 38, 70, 102, material markers, E0, the 52100 exponents, 147-column life-factor rows) and key
+// lines of each example worked out by hand from its input and the line formats. Derived values
+// (contact angles from clearances, database properties at temperature, fitted curves) are left
+// to the tests of their own routines.
 #include <gtest/gtest.h>
 
 #include <fstream>

@@ -251,6 +251,16 @@ TEST(PrintInputGeometry, NotANumberIsShownNotHidden) {
   c.m->brggeom.freeconang = std::numeric_limits<double>::quiet_NaN();
   ASSERT_EQ(run(c), "");
   EXPECT_GE(c.findPrefix("     CON ANGLE (deg)         NaN     HOUSING OD"), 0);
+  EXPECT_EQ(c.m->devices.report.nonFiniteValues(), 1);
+}
+
+TEST(PrintInputGeometry, AFiniteInputWritesNoUndefinedNumber) {
+  for (int kbrg = 1; kbrg <= 5; ++kbrg) {
+    PrintCapture c;
+    zqtest::buildBearing(*c.m, kbrg, 1);
+    ASSERT_EQ(run(c), "");
+    EXPECT_EQ(c.m->devices.report.nonFiniteValues(), 0) << "kbrg " << kbrg;
+  }
 }
 
 TEST(PrintInputFlanges, OnlyRacesWithAFlangeGetARow) {
