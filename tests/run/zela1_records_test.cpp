@@ -1,8 +1,9 @@
 // Input records: the listing of every example input line by line (expected lines worked out by
 // hand from the echo forms: 3 blanks, the label in 12 columns, then I4/I3 integers or E11.4
 // reals, nine to a line for the geometry records, the spherical tapered record in the free form
-// of one blank before the label and before each E11.4 value), the records each option reads and
-// skips, the assignments made while reading, the start constants, and the refusals after
+// of one blank before the label and before each E11.4 value), the variable every item of every
+// record lands in, the records each option reads and skips, the assignments made while
+// reading, the start constants, and the refusals after
 // Record 3.2 and of unreadable input with their exact texts and exit statuses.
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@
 #include "model/model.h"
 #include "run/stop.h"
 #include "run/zela1.h"
+#include "run/zela7.h"
 #include "support/rundir.h"
 
 namespace {
@@ -144,7 +146,11 @@ const ExampleCase kExamples[] = {
       "   FLANGES      5.0000E-01 5.0000E-01 0.0000E+00 0.0000E+00 2.5000E-03 2.5000E-03"
       " 0.0000E+00 0.0000E+00 1.0000E-04",
       k15 + " 0.0000E+00",
-      "   REMATERIAL   7.8270E+03 2.0100E+11 2.7700E-01 1.1900E-05 2.0000E-03 6.2000E+01"
+      // 52100 at the roller temperature 328 K, interpolated in the built-in tables between
+      // 295 K and 473 K (modulus 201.33 and 178.58 GPa, Poisson's ratio 0.277 and 0.269,
+      // elastic strain limit 0.70 % and 1.09 %) and between 298 K and 477 K (expansion 11.5
+      // and 12.6 x 1E-6/K): 197.11 GPa, 0.27552, 0.7723 %, 11.684 x 1E-6/K.
+      "   REMATERIAL   7.8270E+03 1.9711E+11 2.7552E-01 1.1684E-05 7.7230E-03 6.2000E+01"
       " 5.0000E-06 6.8400E+08",
       "   FITS         2.9300E+02 0.0000E+00 1.5000E-05 1.8000E+02 0.0000E+00 0.0000E+00"
       " 1.0000E+00",
@@ -183,7 +189,7 @@ const ExampleCase kExamples[] = {
       "   TAPROLLER    1.0600E-02 3.0000E-01 1.5000E-02 1.0000E-02 1.3000E-01 1.0000E+10"
       " 8.0000E-04 6.0000E-04 1.4000E+01",
       k15 + " 1.0000E+01",
-      "   RACELAND     1.0000E-02 1.0000E-02 1.0000E+10 1.0000E-02 1.0000E-02 1.0000E+10"
+      "   RACELAND     7.8000E-03 7.8000E-03 1.0000E+10 7.6000E-03 7.6000E-03 1.0000E+10"
       " 1.0000E-07 1.0000E-07",
       "   FLANGES      0.0000E+00 0.0000E+00-5.0000E-01 0.0000E+00 0.0000E+00 0.0000E+00"
       " 3.0000E-03 0.0000E+00 0.0000E+00",
@@ -245,6 +251,28 @@ TEST_P(ExampleListing, RunsAndListsEveryRecordAsRead) {
 
 INSTANTIATE_TEST_SUITE_P(Inputs, ExampleListing, ::testing::ValuesIn(kExamples),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ExampleListing, CylindricalRollerRecordIsTheBuiltIn52100AtTheRollerTemperature) {
+  // The example's own roller record is labelled 52100: it must say what the built-in 52100
+  // says at the roller temperature of the temperature record (to the five digits written).
+  const auto r = readInput(slurp(zqtest::sourceFile("examples/cylindrical-si.txt")));
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& mp = r.m->matprop;
+  const double t = r.m->opcond.retemp(1);
+  EXPECT_EQ(t, 328.0);
+  const zela7::Material* steel = nullptr;
+  for (const auto& e : zela7::database())
+    if (e.code == 100) steel = &e;
+  ASSERT_NE(steel, nullptr);
+  EXPECT_EQ(mp.reden, steel->den);
+  EXPECT_NEAR(mp.reem / zela7::evaluate(steel->em, t), 1.0, 5e-5);
+  EXPECT_NEAR(mp.repr / zela7::evaluate(steel->pr, t), 1.0, 5e-5);
+  EXPECT_NEAR(mp.recte / zela7::evaluate(steel->cte, t), 1.0, 5e-5);
+  EXPECT_NEAR(mp.reesl / zela7::evaluate(steel->esl, t), 1.0, 5e-5);
+  EXPECT_EQ(mp.reh, zela7::evaluate(steel->hrc, t));
+  EXPECT_EQ(mp.rewc, steel->wc);
+  EXPECT_EQ(mp.revm, steel->vm);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Building blocks of test inputs.
@@ -745,6 +773,421 @@ TEST(Assignments, EnvelopePresetsStraightProfilesForBall) {
   EXPECT_EQ(r.m->errors.jerind, 0);
 }
 
+// ---------------------------------------------------------------------------------------------
+// Where every value lands: each record read with a different value in every item, and every
+// item looked up in the variable it must fill (module, variable, index). Two items sent to each
+// other's variables, or one item sent to the wrong index, fail here.
+
+struct Hit {
+  std::string item;  // the item as the record lists it
+  double got;        // the model variable after the read
+  double want;       // the value written in the test input for that item
+};
+
+void expectHits(const std::vector<Hit>& hits) {
+  for (const auto& h : hits) EXPECT_EQ(h.got, h.want) << h.item;
+}
+
+const char* const kNoTraction = "R100 -1 0 0\n";
+
+TEST(RecordTargets, Record32CodesAndFlagsReachTheirOptions) {
+  // Integers unchecked while reading may take any value; the flange flags only 0 or 1, so two
+  // patterns tell every pair of flags apart. Spherical type: one RMS value, six-value race
+  // imperfection records, flange record and flange traction record follow.
+  const auto r = readInput(std::string(kRec1) + "R32 2 3 17 4 1 5 6 1 0 0 1\n" + kRec33 +
+                           kEnvelope +
+                           "SPH 0.0095 0.0342 0.010 5E-4 5E-4 0.060 3.5E-5 0.515 0.51 10 0 0\n"
+                           "FLNG 0 0 0 0 0 0 0 0 0 0\n"
+                           "RMS 0\nIMP1 0 0 0 0 0 0\nIMP2 0 0 0 0 0 0\n" +
+                           kOperating + kNoTraction + "FTC 0 0 0 0 0\n");
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& op = r.m->options;
+  const auto& g = r.m->brggeom;
+  expectHits({{"kunit", double(op.kunit), 2},
+              {"kbrg", double(g.kbrg), 3},
+              {"nre", double(g.nre), 17},
+              {"kraceflex", double(op.kraceflex), 4},
+              {"kregeoimp", double(op.kregeoimp), 1},
+              {"kracegeoimp(1)", double(op.kracegeoimp.lin(1)), 5},
+              {"kracegeoimp(2)", double(op.kracegeoimp.lin(2)), 6},
+              {"kflngind(1,1)", double(g.kflngind(1, 1)), 1},
+              {"kflngind(2,1)", double(g.kflngind(2, 1)), 0},
+              {"kflngind(1,2)", double(g.kflngind(1, 2)), 0},
+              {"kflngind(2,2)", double(g.kflngind(2, 2)), 1}});
+  const auto r2 = readInput(std::string(kRec1) + "R32 1 1 9 0 0 0 0 1 1 0 0\n" + kRec33 +
+                            kEnvelope + kBall + "FLNG 0 0 0 0 0 0 0 0 0 0\n" + kOperating +
+                            kNoTraction + "FTC 0 0 0 0 0\n");
+  ASSERT_EQ(r2.status, 0) << r2.console;
+  const auto& g2 = r2.m->brggeom;
+  expectHits({{"kflngind(1,1)", double(g2.kflngind(1, 1)), 1},
+              {"kflngind(2,1)", double(g2.kflngind(2, 1)), 1},
+              {"kflngind(1,2)", double(g2.kflngind(1, 2)), 0},
+              {"kflngind(2,2)", double(g2.kflngind(2, 2)), 0}});
+}
+
+TEST(RecordTargets, Record33ConstraintsSpinAndMaterialCodes) {
+  // Ball type keeps its spin option; material codes other than 1 read no material record.
+  const auto r = readInput(std::string(kRec1) + rec32(1, 1, 9) +
+                           "R33 21 22 23 24 25 26 101 102 103 104 105\n" + kEnvelope + kBall +
+                           kOperating + kNoTraction);
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& op = r.m->options;
+  expectHits({{"kfs(1)", double(op.kfs(1)), 21},
+              {"kfs(2)", double(op.kfs(2)), 22},
+              {"kfs(3)", double(op.kfs(3)), 23},
+              {"kfs(4)", double(op.kfs(4)), 24},
+              {"kfs(5)", double(op.kfs(5)), 25},
+              {"kangvel", double(r.m->setupa4.kangvel), 26},
+              {"kremat", double(op.kremat), 101},
+              {"kracemat(1)", double(op.kracemat(1)), 102},
+              {"kracemat(2)", double(op.kracemat(2)), 103},
+              {"khsngmat", double(op.khsngmat), 104},
+              {"kshftmat", double(op.kshftmat), 105}});
+}
+
+TEST(RecordTargets, EnvelopeRecord) {
+  const auto r = readInput(std::string(kRec1) + rec32(1, 1, 9) + kRec33 +
+                           "ENV 1.1 2.2 3.3 4.4 5.5 6.6\n" + kBall + kOperating + kNoTraction);
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& g = r.m->brggeom;
+  expectHits({{"brgbore", g.brgbore, 1.1},
+              {"brgod", g.brgod, 2.2},
+              {"shftid", g.shftid, 3.3},
+              {"hsngod", g.hsngod, 4.4},
+              {"racewidth(1)", g.racewidth(1), 5.5},
+              {"racewidth(2)", g.racewidth(2), 6.6}});
+}
+
+TEST(RecordTargets, BallRecord5A) {
+  const auto r = readInput(std::string(kRec1) + rec32(1, 1, 9) + kRec33 + kEnvelope +
+                           "B5A 1.1 2.2 3.3 4.4 5.5 6.6 7.7 8.8 9.9 10.1 11.1 12.1\n" +
+                           kOperating + kNoTraction);
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& g = r.m->brggeom;
+  const auto& fc = r.m->fatiguecons;
+  expectHits({{"bredia", g.bredia, 1.1},
+              {"pitchdia", g.pitchdia, 2.2},
+              {"freeconang", g.freeconang, 3.3},
+              {"freeintcls", g.freeintcls, 4.4},
+              {"racecurfac(1)", g.racecurfac(1), 5.5},
+              {"racecurfac(2)", g.racecurfac(2), 6.6},
+              {"shoulderdia(1)", g.shoulderdia(1), 7.7},
+              {"shoulderdia(2)", g.shoulderdia(2), 8.8},
+              {"shimthkns(1)", g.shimthkns(1), 9.9},
+              {"shimthkns(2)", g.shimthkns(2), 10.1},
+              {"rmsaspht(1)", fc.rmsaspht(1), 11.1},
+              {"rmsaspht(2)", fc.rmsaspht(2), 12.1}});
+}
+
+TEST(RecordTargets, CylindricalRecord5B1AndRaceLand) {
+  const auto r = readInput(std::string(kRec1) + rec32(1, 2, 14) + kRec33 + kEnvelope +
+                           "CYL 1.1 2.2 3.3 4.4 5.5 6.6 7.7 8.8\n"
+                           "LAND 1.2 2.3 3.4 4.5 5.6 6.7 7.8 8.9\n" +
+                           kOperating + kNoTraction);
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& g = r.m->brggeom;
+  const auto& fc = r.m->fatiguecons;
+  expectHits({{"bredia", g.bredia, 1.1},
+              {"brecrn", g.brecrn, 2.2},
+              {"brelen", g.brelen, 3.3},
+              {"brecenlen", g.brecenlen, 4.4},
+              {"brecorrad(1)", g.brecorrad(1), 5.5},
+              {"brecorrad(2)", g.brecorrad(2), 6.6},
+              {"pitchdia", g.pitchdia, 7.7},
+              {"freeintcls", g.freeintcls, 8.8},
+              {"racelandlmt(1)", g.racelandlmt(1), 1.2},
+              {"racecrn(1)", g.racecrn(1), 3.4},
+              {"racelandlmt(2)", g.racelandlmt(2), 4.5},
+              {"racecrn(2)", g.racecrn(2), 6.7},
+              {"rmsaspht(1)", fc.rmsaspht(1), 7.8},
+              {"rmsaspht(2)", fc.rmsaspht(2), 8.9},
+              // the central lengths take the land limits after the read
+              {"racecenlen(1)", g.racecenlen(1), 1.2},
+              {"racecenlen(2)", g.racecenlen(2), 4.5}});
+  // The central lengths read are only listed: second and fifth places of the echo.
+  EXPECT_EQ(r.lines[kHeader.size() + 5],
+            "   LAND         1.2000E+00 2.3000E+00 3.4000E+00 4.5000E+00 5.6000E+00 6.7000E+00"
+            " 7.8000E+00 8.9000E+00");
+}
+
+TEST(RecordTargets, SphericalRollerRecord) {
+  const auto r = readInput(std::string(kRec1) + rec32(1, 3, 15) + kRec33 + kEnvelope +
+                           "SPH 1.1 2.2 3.3 4.4 5.5 6.6 7.7 8.8 9.9 10.1 11.1 12.1\n" +
+                           kOperating + kNoTraction);
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& g = r.m->brggeom;
+  const auto& fc = r.m->fatiguecons;
+  expectHits({{"bredia", g.bredia, 1.1},
+              {"brecrn", g.brecrn, 2.2},
+              {"brelen", g.brelen, 3.3},
+              {"brecorrad(1)", g.brecorrad(1), 4.4},
+              {"brecorrad(2)", g.brecorrad(2), 5.5},
+              {"pitchdia", g.pitchdia, 6.6},
+              {"freeintcls", g.freeintcls, 7.7},
+              {"racecurfac(1)", g.racecurfac(1), 8.8},
+              {"racecurfac(2)", g.racecurfac(2), 9.9},
+              {"freeconang", g.freeconang, 10.1},
+              {"rmsaspht(1)", fc.rmsaspht(1), 11.1},
+              {"rmsaspht(2)", fc.rmsaspht(2), 12.1}});
+}
+
+TEST(RecordTargets, TaperedRollerRecordThenRaceLand) {
+  const auto r = readInput(std::string(kRec1) + rec32(1, 4, 16) + kRec33 + kEnvelope +
+                           "TAP 1.1 2.2 3.3 4.4 5.5 6.6 7.7 8.8 9.9 10.1\n"
+                           "LAND 1.2 2.3 3.4 4.5 5.6 6.7 7.8 8.9\n" +
+                           kOperating + kNoTraction);
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& g = r.m->brggeom;
+  const auto& fc = r.m->fatiguecons;
+  expectHits({{"bredia", g.bredia, 1.1},
+              {"brecrn", g.brecrn, 2.2},
+              {"brelen", g.brelen, 3.3},
+              {"brecenlen", g.brecenlen, 4.4},
+              {"breendrad(1)", g.breendrad(1), 5.5},
+              {"breendrad(2)", g.breendrad(2), 6.6},
+              {"brecorrad(1)", g.brecorrad(1), 7.7},
+              {"brecorrad(2)", g.brecorrad(2), 8.8},
+              {"racetaper(1)", g.racetaper(1), 9.9},
+              {"racetaper(2)", g.racetaper(2), 10.1},
+              {"racelandlmt(1)", g.racelandlmt(1), 1.2},
+              {"racecrn(1)", g.racecrn(1), 3.4},
+              {"racelandlmt(2)", g.racelandlmt(2), 4.5},
+              {"racecrn(2)", g.racecrn(2), 6.7},
+              {"rmsaspht(1)", fc.rmsaspht(1), 7.8},
+              {"rmsaspht(2)", fc.rmsaspht(2), 8.9}});
+}
+
+TEST(RecordTargets, SphericalTaperedRollerRecord) {
+  const auto r = readInput(std::string(kRec1) + rec32(1, 5, 16) + kRec33 + kEnvelope +
+                           "STR 1.1 2.2 3.3 4.4 5.5 6.6 7.7 8.8 9.9 10.1 11.1\n" + kOperating +
+                           kNoTraction);
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& g = r.m->brggeom;
+  const auto& fc = r.m->fatiguecons;
+  expectHits({{"bredia", g.bredia, 1.1},
+              {"brecrn", g.brecrn, 2.2},
+              {"brelen", g.brelen, 3.3},
+              {"breendrad(1)", g.breendrad(1), 4.4},
+              {"breendrad(2)", g.breendrad(2), 5.5},
+              {"racetaper(1)", g.racetaper(1), 6.6},
+              {"racetaper(2)", g.racetaper(2), 7.7},
+              {"racecurfac(1)", g.racecurfac(1), 8.8},
+              {"racecurfac(2)", g.racecurfac(2), 9.9},
+              {"rmsaspht(1)", fc.rmsaspht(1), 10.1},
+              {"rmsaspht(2)", fc.rmsaspht(2), 11.1}});
+}
+
+TEST(RecordTargets, FlangeRecordAndFlangeTractionRecord) {
+  const auto r = readInput(std::string(kRec1) + rec32(1, 2, 14, "0 0 0 0 1 1 1 1") + kRec33 +
+                           kEnvelope + "CYL 0.011 0.2 0.012 0.008 6E-4 6E-4 0.0605 3E-5\n" +
+                           "LAND 0.0122 0.01 1E10 0.018 0.017 1E10 1E-7 1E-7\n" +
+                           "FLNG 1.1 2.2 3.3 4.4 5.5 6.6 7.7 8.8 9.9 10.1\n" + kOperating +
+                           kNoTraction + "FTC 1.2 2.3 3.4 4.5 5.6\n");
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& g = r.m->brggeom;
+  const auto& ftc = r.m->zela1.reflngtc;
+  expectHits({{"flngang(1,1)", g.flngang(1, 1), 1.1},
+              {"flngang(2,1)", g.flngang(2, 1), 2.2},
+              {"flngang(1,2)", g.flngang(1, 2), 3.3},
+              {"flngang(2,2)", g.flngang(2, 2), 4.4},
+              {"flnght(1,1)", g.flnght(1, 1), 5.5},
+              {"flnght(2,1)", g.flnght(2, 1), 6.6},
+              {"flnght(1,2)", g.flnght(1, 2), 7.7},
+              {"flnght(2,2)", g.flnght(2, 2), 8.8},
+              {"flngcls(1)", g.flngcls(1), 9.9},
+              {"flngcls(2)", g.flngcls(2), 10.1},
+              {"reflngtc(1)", ftc(1), 1.2},
+              {"reflngtc(2)", ftc(2), 2.3},
+              {"reflngtc(3)", ftc(3), 3.4},
+              {"reflngtc(4)", ftc(4), 4.5},
+              {"reflngfilm", r.m->tracprop.reflngfilm, 5.6}});
+}
+
+TEST(RecordTargets, RmsVariationRecordOfRollers) {
+  const auto r = readInput(std::string(kRec1) + rec32(1, 4, 16, "0 1 0 0 0 0 0 0") + kRec33 +
+                           kEnvelope + "TAP 0.0106 0.3 0.015 0.01 0.13 1E10 8E-4 6E-4 14 10\n" +
+                           "LAND 0.0078 0.0078 1E10 0.0075 0.0075 1E10 1E-7 1E-7\n" +
+                           "RMS 1.1 2.2 3.3 4.4\n" + kOperating + kNoTraction);
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& g = r.m->brggeom;
+  expectHits({{"rermsdiavar", g.rermsdiavar, 1.1},
+              {"rermslenvar", g.rermslenvar, 2.2},
+              {"rermscenlenvar", g.rermscenlenvar, 3.3},
+              {"rermsclenoffset", g.rermsclenoffset, 4.4}});
+}
+
+TEST(RecordTargets, DiameterListRecordsFillElementsInOrder) {
+  // Element i gets i + 0.5: four records of ten, element 10 r + k on record r + 1, place k.
+  std::string lists;
+  for (int rec = 0; rec < 4; ++rec) {
+    lists += "DIA";
+    for (int k = 1; k <= 10; ++k) lists += " " + std::to_string(10 * rec + k) + ".5";
+    lists += "\n";
+  }
+  const auto r = readInput(std::string(kRec1) + rec32(1, 1, 9, "0 2 0 0 0 0 0 0") + kRec33 +
+                           kEnvelope + kBall + lists + kOperating + kNoTraction);
+  ASSERT_EQ(r.status, 0) << r.console;
+  std::vector<Hit> hits;
+  for (int i = 1; i <= 40; ++i)
+    hits.push_back({"rediavar(" + std::to_string(i) + ")", r.m->brggeom.rediavar(i), i + 0.5});
+  expectHits(hits);
+}
+
+TEST(RecordTargets, RaceImperfectionRecordsOfEvenType) {
+  const auto r = readInput(std::string(kRec1) + rec32(1, 2, 14, "0 0 1 2 0 0 0 0") + kRec33 +
+                           kEnvelope + "CYL 0.011 0.2 0.012 0.008 6E-4 6E-4 0.0605 3E-5\n" +
+                           "LAND 0.0122 0.01 1E10 0.018 0.017 1E10 1E-7 1E-7\n" +
+                           "IMP1 1.1 2.2 3.3 4.4 5.5 6.6 7.7 8.8 9.9 10.1 11.1\n"
+                           "IMP2 1.2 2.3 3.4 4.5 5.6 6.7 7.8 8.9 9.1 10.2 11.2\n" +
+                           kOperating + kNoTraction);
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& g = r.m->brggeom;
+  const double v[2][11] = {{1.1, 2.2, 3.3, 4.4, 5.5, 6.6, 7.7, 8.8, 9.9, 10.1, 11.1},
+                           {1.2, 2.3, 3.4, 4.5, 5.6, 6.7, 7.8, 8.9, 9.1, 10.2, 11.2}};
+  std::vector<Hit> hits;
+  for (int j = 1; j <= 2; ++j) {
+    const std::string jj = "," + std::to_string(j) + ")";
+    const double* w = v[j - 1];
+    for (int k = 1; k <= 3; ++k)
+      hits.push_back({"rlradvar(" + std::to_string(k) + jj, g.rlradvar(k, j), w[k - 1]});
+    for (int k = 1; k <= 4; ++k)
+      hits.push_back({"rloffset(" + std::to_string(k) + jj, g.rloffset(k, j), w[k + 2]});
+    for (int k = 1; k <= 4; ++k)
+      hits.push_back({"rltaper(" + std::to_string(k) + jj, g.rltaper(k, j), w[k + 6]});
+  }
+  expectHits(hits);
+}
+
+TEST(RecordTargets, RaceImperfectionRecordsOfOddType) {
+  const auto r = readInput(std::string(kRec1) + rec32(1, 1, 9, "0 0 1 2 0 0 0 0") + kRec33 +
+                           kEnvelope + kBall + "IMP1 1.1 2.2 3.3 4.4 5.5 6.6\n" +
+                           "IMP2 1.2 2.3 3.4 4.5 5.6 6.7\n" + kOperating + kNoTraction);
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& g = r.m->brggeom;
+  expectHits({{"rlradvar(1,1)", g.rlradvar(1, 1), 1.1},
+              {"rlradvar(2,1)", g.rlradvar(2, 1), 2.2},
+              {"rlradvar(3,1)", g.rlradvar(3, 1), 3.3},
+              {"cfacvar(1,1)", g.cfacvar(1, 1), 4.4},
+              {"cfacvar(2,1)", g.cfacvar(2, 1), 5.5},
+              {"cfacvar(3,1)", g.cfacvar(3, 1), 6.6},
+              {"rlradvar(1,2)", g.rlradvar(1, 2), 1.2},
+              {"rlradvar(2,2)", g.rlradvar(2, 2), 2.3},
+              {"rlradvar(3,2)", g.rlradvar(3, 2), 3.4},
+              {"cfacvar(1,2)", g.cfacvar(1, 2), 4.5},
+              {"cfacvar(2,2)", g.cfacvar(2, 2), 5.6},
+              {"cfacvar(3,2)", g.cfacvar(3, 2), 6.7}});
+}
+
+TEST(RecordTargets, MaterialRecords) {
+  const auto r = readInput(std::string(kRec1) + rec32(1, 1, 9) + "R33 0 1 0 1 1 0 1 1 1 1 1\n" +
+                           kEnvelope + kBall +
+                           "REM 1.1 2.2 3.3 4.4 5.5 6.6 7.7 8.8\n"
+                           "RACE1 1.2 2.3 3.4 4.5 5.6 6.7 7.8 8.9\n"
+                           "RACE2 1.3 2.4 3.5 4.6 5.7 6.8 7.9 8.1\n"
+                           "HSG 1.4 2.5 3.6 4.7 5.8\n"
+                           "SHF 1.5 2.6 3.7 4.8 5.9\n" +
+                           kOperating + kNoTraction);
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& mp = r.m->matprop;
+  expectHits({{"reden", mp.reden, 1.1},           {"reem", mp.reem, 2.2},
+              {"repr", mp.repr, 3.3},             {"recte", mp.recte, 4.4},
+              {"reesl", mp.reesl, 5.5},           {"reh", mp.reh, 6.6},
+              {"rewc", mp.rewc, 7.7},             {"revm", mp.revm, 8.8},
+              {"raceden(1)", mp.raceden(1), 1.2}, {"raceem(1)", mp.raceem(1), 2.3},
+              {"racepr(1)", mp.racepr(1), 3.4},   {"racecte(1)", mp.racecte(1), 4.5},
+              {"raceesl(1)", mp.raceesl(1), 5.6}, {"raceh(1)", mp.raceh(1), 6.7},
+              {"racewc(1)", mp.racewc(1), 7.8},   {"racevm(1)", mp.racevm(1), 8.9},
+              {"raceden(2)", mp.raceden(2), 1.3}, {"raceem(2)", mp.raceem(2), 2.4},
+              {"racepr(2)", mp.racepr(2), 3.5},   {"racecte(2)", mp.racecte(2), 4.6},
+              {"raceesl(2)", mp.raceesl(2), 5.7}, {"raceh(2)", mp.raceh(2), 6.8},
+              {"racewc(2)", mp.racewc(2), 7.9},   {"racevm(2)", mp.racevm(2), 8.1},
+              {"hsngden", mp.hsngden, 1.4},       {"hsngem", mp.hsngem, 2.5},
+              {"hsngpr", mp.hsngpr, 3.6},         {"hsngcte", mp.hsngcte, 4.7},
+              {"hsngtc", mp.hsngtc, 5.8},         {"shftden", mp.shftden, 1.5},
+              {"shftem", mp.shftem, 2.6},         {"shftpr", mp.shftpr, 3.7},
+              {"shftcte", mp.shftcte, 4.8},       {"shfttc", mp.shfttc, 5.9}});
+}
+
+TEST(RecordTargets, OperatingRecords19To22) {
+  const auto r = readInput(std::string(kRec1) + rec32(1, 1, 9) + kRec33 + kEnvelope + kBall +
+                           "FITS 1.1 2.2 3.3 4.4 5.5 6.6 7.7\n"
+                           "R91 1.2 2.3 3.4 4.5 5.6 6.7\n"
+                           "MOM 1.3 2.4 3.5 4.6 5.7 6.8 7.9 8.1\n"
+                           "TEMP 1.4 2.5 3.6 4.7 5.8\n" +
+                           kNoTraction);
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& oc = r.m->opcond;
+  const auto& fc = r.m->fatiguecons;
+  expectHits({{"roomtemp", oc.roomtemp, 1.1},
+              {"racefit(1)", oc.racefit(1), 2.2},
+              {"racefit(2)", oc.racefit(2), 3.3},
+              {"angvelorient", oc.angvelorient, 4.4},
+              {"resstress(1)", fc.resstress(1), 5.5},
+              {"resstress(2)", fc.resstress(2), 6.6},
+              {"facstrlimit", r.m->matprop.facstrlimit, 7.7},
+              {"appload(1)", oc.appload(1), 1.2},
+              {"appload(2)", oc.appload(2), 2.3},
+              {"appload(3)", oc.appload(3), 3.4},
+              {"appdisp(1)", oc.appdisp(1), 4.5},
+              {"appdisp(2)", oc.appdisp(2), 5.6},
+              {"appdisp(3)", oc.appdisp(3), 6.7},
+              {"appmoment(1)", oc.appmoment(1), 1.3},
+              {"appmoment(2)", oc.appmoment(2), 2.4},
+              {"appmis(1,1)", oc.appmis(1, 1), 3.5},
+              {"appmis(2,1)", oc.appmis(2, 1), 4.6},
+              {"appmis(1,2)", oc.appmis(1, 2), 5.7},
+              {"appmis(2,2)", oc.appmis(2, 2), 6.8},
+              {"rpm(1)", oc.rpm(1), 7.9},
+              {"rpm(2)", oc.rpm(2), 8.1},
+              {"hsngtemp", oc.hsngtemp, 1.4},
+              {"shfttemp", oc.shfttemp, 2.5},
+              {"racetemp(1)", oc.racetemp(1), 3.6},
+              {"racetemp(2)", oc.racetemp(2), 4.7},
+              {"retemp(1)", oc.retemp(1), 5.8}});
+}
+
+TEST(RecordTargets, TractionAndLubricantRecords23To29) {
+  const auto r = readInput(ballInput("R100 9 7 8\n"
+                                     "RTC 1.1 2.2 3.3 4.4\n"
+                                     "FILM 5.5 6.6\n"
+                                     "LNAME 'Target oil'\n"
+                                     "LPROP 1.2 2.3 3.4 4.5 5.6 6.7 7.8 8.9\n"
+                                     "TVIS 1.3 2.4 3.5\n"));
+  ASSERT_EQ(r.status, 0) << r.console;
+  const auto& tp = r.m->tracprop;
+  const auto& rtc = r.m->zela1.reracetc;
+  expectHits({{"ktrac", double(tp.ktrac), 9},
+              {"ktractype", double(tp.ktractype), 7},
+              {"krftractype", double(tp.krftractype), 8},
+              {"reracetc(1)", rtc(1, 1), 1.1},
+              {"reracetc(2)", rtc(2, 1), 2.2},
+              {"reracetc(3)", rtc(3, 1), 3.3},
+              {"reracetc(4)", rtc(4, 1), 4.4},
+              // the inner race gets the same four values, in the same places
+              {"reracetc(1,2)", rtc(1, 2), 1.1},
+              {"reracetc(2,2)", rtc(2, 2), 2.2},
+              {"reracetc(3,2)", rtc(3, 2), 3.3},
+              {"reracetc(4,2)", rtc(4, 2), 4.4},
+              {"reracefilm(1)", tp.reracefilm(1), 5.5},
+              {"reracefilm(2)", tp.reracefilm(2), 5.5},
+              {"strparam", tp.strparam, 6.6},
+              {"reftv", tp.reftv, 1.2},
+              {"refvis", tp.refvis, 2.3},
+              // pressure, temperature and pressure-temperature coefficient: the slots 1, 4 and
+              // 7 that the exponential viscosity law reads
+              {"viscoeff(1)", tp.viscoeff(1), 3.4},
+              {"viscoeff(4)", tp.viscoeff(4), 4.5},
+              {"viscoeff(7)", tp.viscoeff(7), 5.6},
+              {"thercondlub(1)", tp.thercondlub(1), 6.7},
+              {"denlub", tp.denlub, 7.8},
+              {"spheatlub", tp.spheatlub, 8.9},
+              {"reftracvis", tp.reftracvis, 1.3},
+              {"tracviscoeff(1)", tp.tracviscoeff(1), 2.4},
+              {"tracviscoeff(4)", tp.tracviscoeff(4), 3.5}});
+  EXPECT_EQ(tp.lubname.trimmed(), "Target oil");
+  EXPECT_EQ(r.m->brggeom.runid.trimmed(), "test run");
+}
+
 TEST(StartConstants, ReciprocalsAnglesAndConversionFactors) {
   auto mp = std::make_unique<Model>();
   Model& m = *mp;
@@ -764,10 +1207,15 @@ TEST(StartConstants, ReciprocalsAnglesAndConversionFactors) {
   m.matprop.shftm = "*";
   zela1::startconstants(m);
   const auto& c = m.constants;
+  // Reciprocals 1/2 to 1/10, each the correctly rounded quotient.
   EXPECT_EQ(c.one2, 0.5);
   EXPECT_EQ(c.one3, 1.0 / 3.0);
   EXPECT_EQ(c.one4, 0.25);
+  EXPECT_EQ(c.one5, 0.2);
+  EXPECT_EQ(c.one6, 1.0 / 6.0);
   EXPECT_EQ(c.one7, 1.0 / 7.0);
+  EXPECT_EQ(c.one8, 0.125);
+  EXPECT_EQ(c.one9, 1.0 / 9.0);
   EXPECT_EQ(c.one10, 0.1);
   EXPECT_EQ(c.cang, 180.0 / std::numbers::pi);
   EXPECT_EQ(c.tpi, 2.0 * std::numbers::pi);
@@ -781,9 +1229,14 @@ TEST(StartConstants, ReciprocalsAnglesAndConversionFactors) {
   // lbf.in/(lbm R).
   EXPECT_NEAR(c.denc / (0.0254 * 0.0254 * 0.0254 / 0.45359237), 1.0, 2e-5);
   EXPECT_NEAR(c.pressc / (0.0254 * 0.0254 / 4.4482216), 1.0, 2e-5);
-  EXPECT_EQ(c.visc, c.pressc);
   EXPECT_NEAR(c.thercondc * 4.4482216 * 1.8, 1.0, 2e-5);
   EXPECT_NEAR(c.spheatc / (0.45359237 / (0.0254 * 4.4482216 * 1.8)), 1.0, 2e-5);
+  // The stored factors themselves, digit for digit as the program's conversion table lists them.
+  EXPECT_EQ(c.spheatc, 2.230373307176302);
+  EXPECT_EQ(c.denc, 3.61269212944e-5);
+  EXPECT_EQ(c.visc, 1.45037891e-4);
+  EXPECT_EQ(c.pressc, 1.45037891e-4);
+  EXPECT_EQ(c.thercondc, 0.12489385722222222);
   EXPECT_EQ(m.setupa4.inita4, 0);
   EXPECT_EQ(m.setupa4.kreeqcode, 0);
   EXPECT_EQ(m.setupa5.igridmin, 0);
