@@ -166,7 +166,7 @@ std::vector<Example> examples() {
             {"     Rolling Element Material = Arbitrary Properties" + sp(16)},
             {"     DENSITY" + sp(17) +
              "   (kg/m**3)  7.8270E+03^  7.8270E+03   7.8270E+03   7.8500E+03   7.8500E+03 "},
-            prefix("     ELASTIC MODULUS" + sp(15) + "  (Pa)  2.0100E+11^"),
+            prefix("     ELASTIC MODULUS" + sp(15) + "  (Pa)  1.9711E+11^"),
             {"    RE/RACE   HYPOTHETICAL MODEL TYPE: 2"},
             // type 2 from (0, 0.06, 2): d = -0.06, curve (d, 0, 2/0.06, 0.06)
             {"    OUTER RACE   2.0000E-08  0.00000E+00  6.00000E-02  2.00000E+00" + sp(13) +
@@ -213,10 +213,10 @@ std::vector<Example> examples() {
              " 0.00000E+00     BEARING OD  (m) 8.00000E-02"},
             {"     CEN LAND    (m) 1.00000E-02     END RAD II  (m) 1.00000E+10     INNER FIT   (m)"
              " 1.50000E-05     HOUSING OD  (m) 1.20000E-01"},
-            {"     CROWN RAD   (m) 3.00000E-01     OUTER LEN1  (m) 1.00000E-02     INNER LEN1  (m)"
-             " 1.00000E-02     WIDTH  I    (m) 1.60000E-02"},
-            {"     OUTER CRN   (m) 1.00000E+10     OUTER LEN2  (m) 1.00000E-02     INNER LEN2  (m)"
-             " 1.00000E-02     WIDTH II    (m) 1.80000E-02"},
+            {"     CROWN RAD   (m) 3.00000E-01     OUTER LEN1  (m) 7.80000E-03     INNER LEN1  (m)"
+             " 7.60000E-03     WIDTH  I    (m) 1.60000E-02"},
+            {"     OUTER CRN   (m) 1.00000E+10     OUTER LEN2  (m) 7.80000E-03     INNER LEN2  (m)"
+             " 7.60000E-03     WIDTH II    (m) 1.80000E-02"},
             {"     INNER CRN   (m) 1.00000E+10"},
             {"     OUTER RMS   (m) 1.00000E-07     INNER RMS   (m) 1.00000E-07"},
             {"     Inner Race      0.00000E+00      3.00000E-03    0.00000E+00     -5.00000E-01"
