@@ -58,4 +58,5 @@ struct Model {
   // Values kept between calls by individual routines (their "persistent locals"), one member
   // per routine, named after it: m.zela1.reracetc is zela1::reracetc.
   Zela1Locals zela1;
+  Zeld7Locals zeld7;
 };
