@@ -1,13 +1,35 @@
 // Line-format interpreter of the report. Every line of PRINT.txt (and the console texts of a
 // failed file opening) is rendered from a format in the program's line-format notation, e.g.
-// "6X,A12,9E11.3" or "/,5X,\"BALL DIA   \",A4,E12.5", and a list of values.
-// Items: "literal", n("c"), nX, /, Iw, Aw, A, Fw.d, Ew.d, Ew.dF (E field in fraction form,
-// 0.5200E+00), k<field>, k(items). A line ends at the first value field with no value left;
-// extra values restart the format at its last top-level group (format reversion). Trailing
-// blanks from nX are never written; text values keep theirs. A value too wide for its field
-// prints as w asterisks; NaN prints as "NaN" and infinities as "Inf"/"-Inf", right-justified;
-// a negative zero prints as zero. E fields are rounded from the exact binary value, ties away
+// "6X,A12,9E11.3" or "/,5X,\"BALL DIA   \",A4,E12.5", and a list of values. Columns count from
+// 1, every line ends with '\n'; numbers are rounded from their exact binary value, ties away
 // from zero.
+//
+// Items (comma separated; blanks between items are ignored):
+//   "text"    literal text, blanks included ("" inside stands for one quote character)
+//   n("c")    the one-character literal c written n times (a repeated character, not a group)
+//   nX        n blanks; blanks from nX are written only when something follows on the same
+//             line, so no line ends in nX blanks (text values and literals keep theirs)
+//   /         ends the line; a leading / gives an empty first line, a final / an empty last one
+//   Iw        integer, right-justified, '-' when negative
+//   Aw        text of length L: first w characters when L >= w, else w-L blanks and the text
+//   A         text in its own length
+//   Fw.d      fixed point, d decimals, a single 0 before the point below magnitude 1; that 0 is
+//             left out only when the field would otherwise overflow (F5.4 of 0.5 is ".5000")
+//   Ew.d      d+1 significant digits, one before the point: 1.235E+03; exponents of magnitude
+//             100 to 999 drop the letter: 2.500-120
+//   Ew.dF     fraction form: all d digits after the point, 0 before it, exponent one higher
+//             (E12.4F of 0.52 is "  0.5200E+00"; the 0 is dropped only to avoid overflow)
+//   k<field>  k fields in a row (9E11.3, 2A14, 5I2);  k(items)  the items k times (nestable)
+// Binding: each field takes the next value. When the list is used up the line ends at the
+// first field without a value (literals, blanks and / before it are processed, nothing after
+// it: "I1,/,I1" with one value writes the value line and an empty line). Extra
+// values start a new line and reuse the format from its last top-level k(items) group (with
+// its count), or from its start when there is none. A format without value fields writes all
+// its items. Too wide: w asterisks. NaN prints "NaN", infinities "Inf"/"-Inf", right-justified;
+// -0.0 prints as 0; a negative value that rounds to zero keeps its '-' ("-0.0000" in F8.4).
+// The form-feed line is A1 of the one-character text std::string(1, char(constants::ff)).
+// Wrong value kind for a field (integer or text to E/F, real or text to I, number to A) or a
+// malformed format throws std::invalid_argument: a programming fault, not an input condition.
 #pragma once
 
 #include <cstdint>
@@ -17,6 +39,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -55,8 +78,10 @@ class FmtList {
  public:
   FmtList() = default;
   FmtList(std::initializer_list<FmtValue> v) : v_(v) {}
-  FmtList& add(FmtValue v) {
-    v_.push_back(std::move(v));
+  // The value is built in place from whatever FmtValue accepts (int, double, text, FText).
+  template <class T>
+  FmtList& add(T&& v) {
+    v_.emplace_back(std::forward<T>(v));
     return *this;
   }
   // Elements first..last (1-based, storage order) of an array or view.
@@ -95,21 +120,28 @@ class Report {
   Report& operator=(const Report&) = delete;
 
   bool open(const std::string& path);  // replaces an existing file; false if it cannot
-  void attach(std::ostream& os);       // write to a stream owned by the caller
+  void attach(std::ostream& os);       // write to a stream owned by the caller (who flushes it)
   bool isOpen() const { return os_ != nullptr; }
   void close();                        // flush and release the stream
   void flush();
 
+  // Renders and writes one statement. Without a stream the text is rendered (so a faulty
+  // format still shows) and dropped. A stream left in a failed state by the write throws
+  // std::ios_base::failure.
   void write(std::string_view format, const FmtList& values = {});
   void write(std::string_view format, std::initializer_list<FmtValue> values) {
     write(format, FmtList(values));
   }
 
- private:
+  // The parsed form of a format text: parsed on first use, then taken from the cache.
   const ParsedFormat& parsed(std::string_view format);
+  std::size_t cachedFormats() const { return cache_.size(); }
+
+ private:
   std::unique_ptr<std::ostream> owned_;
   std::ostream* os_ = nullptr;
   std::map<std::string, std::shared_ptr<ParsedFormat>, std::less<>> cache_;
+  std::string line_;  // rendering buffer, reused from one write to the next
 };
 
 }  // namespace zq

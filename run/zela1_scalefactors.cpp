@@ -1,8 +1,55 @@
-// Placeholder until the procedure is written.
-#include "run/zela1.h"
+// Scale factors of the non-dimensional form, in the user's units: force scale (largest applied
+// force component, or 444.82216 N / 100 lbf when no force is applied), length scale (half the
+// rolling-element diameter), time scale sqrt(m slen / (g_c sforce)) and the derived factors of
+// stiffness, moment, acceleration, velocity, angular velocity (rpm), power, pressure and angular
+// acceleration. A non-positive element diameter or mass cannot be scaled and stops the run.
+#include <algorithm>
+#include <cmath>
 
 #include "model/model.h"
+#include "run/stop.h"
+#include "run/zela1.h"
 
 namespace zela1 {
-void scalefactors(Model& m) { (void)m; }
+
+namespace {
+
+// Default force scale by unit system: 100 lbf in N, and 100 lbf.
+constexpr double kQload[2] = {444.82216, 100.0};
+
+}  // namespace
+
+void scalefactors(Model& m) {
+  auto& c = m.constants;
+  const auto& g = m.brggeom;
+  const auto& op = m.opcond;
+  const int kunit = m.options.kunit;
+
+  // The scales divide by the element size and mass: refuse what cannot be scaled (a zero, a
+  // negative or an undefined value) before any factor is formed.
+  if (!(g.bredia > 0.0) || !(g.bremass > 0.0)) {
+    m.devices.report.write(
+        "/,5X,\"Execution terminating due to invalid rolling element size\",/,5X,"
+        "\"Rolling Element Diameter = \",E12.5,1X,A4,/,5X,"
+        "\"Rolling Element Mass     = \",E12.5,1X,A6,/,5X,"
+        "\"Both must be greater than zero: check the rolling element geometry\",/,5X,"
+        "\"record and the rolling element material density.\",/,/",
+        {g.bredia, m.units.ulen, g.bremass, m.units.umass});
+    zq::stopRun("zela1::scalefactors");
+  }
+
+  c.sforce = std::max({std::abs(op.appload(1)), std::abs(op.appload(2)), std::abs(op.appload(3))});
+  if (c.sforce == 0.0) c.sforce = kQload[kunit == 2 ? 1 : 0];
+  c.slen = c.one2 * g.bredia;
+  c.stime = std::sqrt(g.bremass * c.slen / (c.ag(kunit) * c.sforce));
+  c.cstiff = c.sforce / c.slen;
+  c.cmom = c.slen * c.sforce;
+  c.cacc = c.slen / (c.stime * c.stime);
+  c.cvel = c.slen / c.stime;
+  c.cangvel = 30.0 / (c.pi * c.stime);
+  c.cqv = c.cvel * c.sforce;
+  c.cpres = c.sforce / (c.slen * c.slen);
+  c.cangacc = c.cangvel / c.stime;
+}
+
 }  // namespace zela1
