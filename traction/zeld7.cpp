@@ -1,10 +1,8 @@
-// Lubricant property database and viscosity-model library. Nineteen built-in lubricants (mineral
-// oils, esters, polyphenyl ether, traction fluids, poly-alpha-olefins, perfluoropolyether) fitted
-// in SI units (K, Pa, Pa s, kg/m^3, J/(kg K), W/(m K)) with exponential, double-logarithmic,
-// Yasutomi-Bair free-volume, hybrid free-volume/limiting-pressure and Vogel/Tait laws, plus a
-// user lubricant (code 9) given in the user's units. Results are converted to the user's units
-// with factors chosen at the first call; the temperature derivative is stored with its sign
-// reversed (dvislub = -d(eta)/dT), the pressure-viscosity coefficient is d(ln eta)/dP.
+// Lubricant property database and viscosity-model library: nineteen built-in lubricants fitted in
+// SI units (K, Pa, Pa s, kg/m^3, J/(kg K), W/(m K)) with exponential, double-logarithmic,
+// Yasutomi-Bair free-volume, hybrid free-volume/limiting-pressure and Vogel/Tait laws, plus a user
+// lubricant (code 9) in the user's units. Results go out in the user's units through factors
+// chosen at the first call; dvislub is -d(eta)/dT, viscoeff(1) the pressure-viscosity coefficient.
 #include "traction/zeld7.h"
 
 #include <cmath>
@@ -51,18 +49,20 @@ double currentPascal(const Model& m) { return m.tracprop.currpres / m.zeld7.prco
                             const std::vector<std::string>& reasons,
                             const std::vector<std::pair<std::string, double>>& values = {}) {
   auto& rep = m.devices.report;
-  rep.write("/,5X,\"Execution terminating in Zeld7\",A,\" ***\",/,5X,"
-            "\"Lubricant viscosity model limitation, lubricant code kTrac =\",I3",
-            {procedure, m.tracprop.ktrac});
+  rep.write(
+      "/,5X,\"Execution terminating in Zeld7\",A,\" ***\",/,5X,"
+      "\"Lubricant viscosity model limitation, lubricant code kTrac =\",I3",
+      {procedure, m.tracprop.ktrac});
   for (const auto& line : reasons) rep.write("5X,A", {line});
   for (const auto& [name, value] : values) rep.write("5X,A,E12.5", {name, value});
-  rep.write("/,5X,\"Current Temperature (K) =\",E12.5,3X,\"Current Pressure, \",\"P (GPa) =\","
-            "E12.5,/,/",
-            {currentKelvin(m), currentPascal(m) * 1.0e-9});
+  rep.write(
+      "/,5X,\"Current Temperature (K) =\",E12.5,3X,\"Current Pressure, \",\"P (GPa) =\","
+      "E12.5,/,/",
+      {currentKelvin(m), currentPascal(m) * 1.0e-9});
   zq::stopRun("zeld7");
 }
 
-const char* kReduceLoad = "Reduce operating load and/or speed on the bearing...";
+constexpr const char* kReduceLoad = "Reduce operating load and/or speed on the bearing...";
 
 // Every law needs an absolute temperature above zero (logarithms, reciprocals).
 void requirePositiveTemperature(Model& m, double t, const std::string& procedure = "") {
@@ -182,11 +182,11 @@ void yasutomiBair(Model& m, double t, double p) {
   const double n = (t - tg) * f;
   const double q = tp.yc2 + n;
   if (!(q > 0)) {
-    stopLimit(m, "",
-              {"Viscosity extrapolation to operating pressure is unrealistic:",
-               "the Yasutomi-Bair law reaches its pole (C2 + N <= 0) at this pressure.",
-               kReduceLoad},
-              {{"Glass transition temperature at this pressure, Tg (K) =", tg}});
+    stopLimit(
+        m, "",
+        {"Viscosity extrapolation to operating pressure is unrealistic:",
+         "the Yasutomi-Bair law reaches its pole (C2 + N <= 0) at this pressure.", kReduceLoad},
+        {{"Glass transition temperature at this pressure, Tg (K) =", tg}});
   }
   const double eta = tp.yxmug * std::exp(-2.303 * tp.yc1 * n / q);
   const double np = (t - tg) * tp.yb1 * tp.yb2 * std::pow(1 + tp.yb1 * p, tp.yb2 - 1) -
@@ -198,8 +198,8 @@ void yasutomiBair(Model& m, double t, double p) {
 
 // Yasutomi-Bair constants (SI): mug (Pa s), Tg0 below 0 degC (K), A1 (K), A2 (1/Pa), B1 (1/Pa),
 // B2, C1, C2 (K).
-void setYasutomiBair(Model& m, double mug, double tg0BelowZeroC, double a1, double a2,
-                     double b1, double b2, double c1, double c2) {
+void setYasutomiBair(Model& m, double mug, double tg0BelowZeroC, double a1, double a2, double b1,
+                     double b2, double c1, double c2) {
   auto& tp = m.tracprop;
   tp.yxmug = mug;
   tp.ytg0 = m.constants.abst(1) - tg0BelowZeroC;
@@ -246,10 +246,11 @@ void requireFiniteResults(Model& m) {
 }
 
 [[noreturn]] void stopInvalidCode(Model& m) {
-  m.devices.report.write("/,/,5X,\"Execution terminating in Zeld7 due to invalid \","
-                         "\"traction code, kTrac = \",I2,/,/,5X,"
-                         "\"Check value of kTrac on input Record 10.0\",/,/",
-                         {m.tracprop.ktrac});
+  m.devices.report.write(
+      "/,/,5X,\"Execution terminating in Zeld7 due to invalid \","
+      "\"traction code, kTrac = \",I2,/,/,5X,"
+      "\"Check value of kTrac on input Record 10.0\",/,/",
+      {m.tracprop.ktrac});
   zq::stopRun("zeld7");
 }
 
@@ -399,11 +400,11 @@ void shellt9(Model& m, double T, double P) {
   const double tr = T / 298.15;
   const double phi = tr * std::pow(v, 5.0348);
   if (!(phi - 0.26844 > 0)) {
-    stopLimit(m, "(ShellT9)",
-              {"Viscosity extrapolation to operating pressure is unrealistic:",
-               "the Vogel-like law reaches its pole (phi <= 0.26844) at this pressure.",
-               kReduceLoad},
-              {{"Relative volume v =", v}});
+    stopLimit(
+        m, "(ShellT9)",
+        {"Viscosity extrapolation to operating pressure is unrealistic:",
+         "the Vogel-like law reaches its pole (phi <= 0.26844) at this pressure.", kReduceLoad},
+        {{"Relative volume v =", v}});
   }
   const double dphi = phi - 0.26844;
   const double eta = 0.0001489 * std::exp(3.46233912 / dphi);
@@ -418,8 +419,8 @@ void shellt9(Model& m, double T, double P) {
   setViscosity(m, eta, d, alpha);
   tp.denlub = 875 / v * lc.dencon;
   tp.spheatlub = (1170000 + 390000 * tr / std::pow(v, 4)) * lc.sphtcon;
-  tp.thercondlub(1) = (0.053 + 0.026 / std::pow(v * (1 - 0.101 * std::pow(v, 3) * tr), 7.6)) *
-                      lc.tccon;
+  tp.thercondlub(1) =
+      (0.053 + 0.026 / std::pow(v * (1 - 0.101 * std::pow(v, 3) * tr), 7.6)) * lc.tccon;
 }
 
 // Hybrid Formulation (codes 14, 16, 19): Vogel-Fulcher-Tammann viscosity at zero pressure,
@@ -451,11 +452,11 @@ void hybridformulation(Model& m, double T, double P) {
   }
   const double pinf = tp.hc0 + tp.hc1 / T;
   if (!(P < pinf)) {
-    stopLimit(m, " (HybridFormulation)",
-              {"Viscosity extrapolation to operating pressure is unrealistic:",
-               "the pressure is at or above the limiting pressure P-infinity of the law.",
-               kReduceLoad},
-              {{"Limiting pressure, P-infinity (GPa) =", pinf * 1.0e-9}});
+    stopLimit(
+        m, " (HybridFormulation)",
+        {"Viscosity extrapolation to operating pressure is unrealistic:",
+         "the pressure is at or above the limiting pressure P-infinity of the law.", kReduceLoad},
+        {{"Limiting pressure, P-infinity (GPa) =", pinf * 1.0e-9}});
   }
   const double muinf = tp.hmuinf * std::exp(tp.htinf * tp.hcf / (T - tp.htinf));
   const double dp = pinf - P;
@@ -642,9 +643,9 @@ void zeld7(Model& m) {
         setMeasuredRheologyLimits(m);
       }
       yasutomiBair(m, T, P);
-      setProperties(m, 1000 * (1.009 - 0.0007296 * T), 1763.2 + 2.4171 * T,
-                    0.139 / std::pow(1 - std::log(1 + 11.826 * P / 1627234184.5089467) / 11.826,
-                                     3));
+      setProperties(
+          m, 1000 * (1.009 - 0.0007296 * T), 1763.2 + 2.4171 * T,
+          0.139 / std::pow(1 - std::log(1 + 11.826 * P / 1627234184.5089467) / 11.826, 3));
       if (tp.ktrac == 12) {
         tp.smod = 1.0e7 * lc.prcon * std::exp(1.2e-9 * P);
         tp.cshear = 1.5e6 * lc.prcon * std::exp(1.4e-9 * P);

@@ -3,6 +3,8 @@
 // derivatives and pressure-viscosity coefficients against finite differences of the law, the
 // property tables, the SI/English conversion, the shear-thinning table, the names, the error
 // record left alone, and every stop block rendered by hand from its line format.
+#include "traction/zeld7.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,7 +17,6 @@
 
 #include "model/model.h"
 #include "run/stop.h"
-#include "traction/zeld7.h"
 
 namespace {
 
@@ -75,8 +76,10 @@ struct Lube {
     m->options.kunit = kunit;
     m->tracprop.ktrac = code;
     if (code == 9) {
-      if (kunit == 1) setUserLubricantSI(m->tracprop);
-      else setUserLubricantEnglish(m->tracprop);
+      if (kunit == 1)
+        setUserLubricantSI(m->tracprop);
+      else
+        setUserLubricantEnglish(m->tracprop);
     }
   }
   const Tracprop& at(double t, double p) {
@@ -132,7 +135,8 @@ Law handLaw(int code) {
       };
     case 2:
       return [](double T, double P) {
-        return 0.032742 * std::exp(1.682e-8 * P + (3613.6 + 1.4749e-5 * P) * (350.0 - T) / (350.0 * T));
+        return 0.032742 *
+               std::exp(1.682e-8 * P + (3613.6 + 1.4749e-5 * P) * (350.0 - T) / (350.0 * T));
       };
     case 3:
       return [](double T, double P) {
@@ -358,7 +362,8 @@ TEST(LubricantViscosity, SantotracActivationTemperatureIsTheStatedDifferenceQuot
     int code;
     double a, b, c, d;
   };
-  for (const Row& r : {Row{6, 10.305, 4.1044, 0.817, 0.000666}, Row{7, 9.5363, 3.7452, 0.82, 0.000621}}) {
+  for (const Row& r :
+       {Row{6, 10.305, 4.1044, 0.817, 0.000666}, Row{7, 9.5363, 3.7452, 0.82, 0.000621}}) {
     for (double T : {320.0, 370.0}) {
       Lube l(r.code);
       const Tracprop& t = l.at(T, 0.2e9);
@@ -382,6 +387,8 @@ TEST(LubricantViscosity, ZeroPressureGivesTheBaseViscosityForCodes4To7) {
     const double base = t.vislub;
     const double alpha = t.viscoeff(1);
     EXPECT_LT(rel(l.vis(340, 1.0e8), base * std::exp(alpha * 1.0e8)), 1e-12) << code;
+    // Any positive pressure switches the factor on: exp(alpha x 0.5 Pa) = 1 + 1e-8.
+    EXPECT_LT(rel(l.vis(340, 0.5), base * std::exp(alpha * 0.5)), 1e-14) << code;
   }
 }
 
@@ -411,10 +418,11 @@ TEST(LubricantViscosity, HybridFormulationTemperatureDerivativeByItsFormulaUnder
     const double mu = r.muinf * std::exp(r.tinf * r.cf / (T - r.tinf));
     const double e = std::exp(r.cf * P / (pinf - P));
     const double eta = mu * e * std::pow(s, q);
-    const double d = -r.cf * P * r.c1 * eta / (T * T * (pinf - P) * (pinf - P)) -
-                     e * ((P * std::pow(s, q - 1) * mu / q) *
-                              (q * (r.a1 / (T * T) - 2 * r.a2 / (T * T * T)) + alfa0 * r.b1 / (T * T)) -
-                          mu * std::pow(s, q) * r.tinf * r.cf / ((T - r.tinf) * (T - r.tinf)));
+    const double d =
+        -r.cf * P * r.c1 * eta / (T * T * (pinf - P) * (pinf - P)) -
+        e * ((P * std::pow(s, q - 1) * mu / q) *
+                 (q * (r.a1 / (T * T) - 2 * r.a2 / (T * T * T)) + alfa0 * r.b1 / (T * T)) -
+             mu * std::pow(s, q) * r.tinf * r.cf / ((T - r.tinf) * (T - r.tinf)));
     EXPECT_LT(rel(t.dvislub, d), 1e-10) << r.code;
     EXPECT_LT(rel(t.viscoeff(1), alfa0 / s + r.cf * pinf / ((pinf - P) * (pinf - P))), 1e-11);
   }
@@ -433,12 +441,19 @@ TEST(LubricantViscosity, ShellT9TemperatureDerivativeByItsFormulaUnderPressure) 
   const double tr = T / 298.15;
   const double x = tr * std::pow(v, 5.0348) - 0.26844;
   const double eta = 0.0001489 * std::exp(3.46233912 / x);
-  const double d = 3.46233912 * eta *
-                   (std::pow(v, 5.0348) / 298.15 +
-                    5.0348 * std::pow(v, 4.0348) * tr *
-                        (0.0007734 - 1.23058921 * 9.234e9 * 0.00609 * P * std::exp(-0.00609 * T) /
-                                         (k0 * k0 * f)) / g) / (x * x);
+  const double d =
+      3.46233912 * eta *
+      (std::pow(v, 5.0348) / 298.15 + 5.0348 * std::pow(v, 4.0348) * tr *
+                                          (0.0007734 - 1.23058921 * 9.234e9 * 0.00609 * P *
+                                                           std::exp(-0.00609 * T) / (k0 * k0 * f)) /
+                                          g) /
+      (x * x);
   EXPECT_LT(rel(t.dvislub, d), 1e-11);
+  // alpha = 3.46233912 x 5.0348 e v^4.0348 Tr / (f^((1 + 10.545)/10.545) K0 x^2)
+  const double e = 1 + 0.0007734 * (T - 298.15);
+  EXPECT_LT(rel(t.viscoeff(1), 3.46233912 * 5.0348 * e * std::pow(v, 4.0348) * tr /
+                                   (std::pow(f, 11.545 / 10.545) * k0 * x * x)),
+            1e-12);
 }
 
 // ---- properties ----
@@ -459,9 +474,20 @@ TEST(LubricantProperties, TableLubricantsInterpolateAndExtrapolateBetweenTheSame
     EXPECT_LT(rel(u.spheatlub, 1967.6798 + (2177.0074 - 1967.6798) * w2), 1e-13);
     EXPECT_LT(rel(u.thercondlub(1), 0.133952 + (0.1326534 - 0.133952) * w2), 1e-13);
   }
-  Lube l(4);  // MIL-L-23699 density between 300 K and 367 K
+  for (int code : {3, 8}) {  // 500 K lies above the table: the 422 K and 478 K points are extended
+    Lube l(code);
+    const Tracprop& t = l.at(500, 0);
+    const double w = (500.0 - 422) / (478 - 422);
+    EXPECT_LT(rel(t.denlub, 870 + (826 - 870) * w), 1e-13);
+    EXPECT_LT(rel(t.spheatlub, 2177.0074 + (2344.4696 - 2177.0074) * w), 1e-13);
+    EXPECT_LT(rel(t.thercondlub(1), 0.1326534 + (0.1313558 - 0.1326534) * w), 1e-13);
+  }
+  Lube l(4);  // MIL-L-23699 density between 300 K and 367 K, and beyond both ends
   const Tracprop& t = l.at(330, 0);
   EXPECT_LT(rel(t.denlub, 966 + (922 - 966) * (330.0 - 300) / (367 - 300)), 1e-13);
+  EXPECT_LT(rel(l.at(250, 0).denlub, 1016 + (966 - 1016) * (250.0 - 233) / (300 - 233)), 1e-13);
+  EXPECT_LT(rel(l.at(450, 0).denlub, 922 + (884 - 922) * (450.0 - 367) / (422 - 367)), 1e-13);
+  l.at(330, 0);
   EXPECT_EQ(t.spheatlub, 2000);
   EXPECT_LT(rel(t.thercondlub(1), 0.14868 - 0.00022275 * (330 - 366.67)), 1e-13);
 }
@@ -472,11 +498,14 @@ TEST(LubricantProperties, TemperatureAndPressureDependentPropertiesByHand) {
   {
     Lube l(6);
     EXPECT_LT(rel(l.at(T, P).thercondlub(1),
-                  0.10904 - 1.7091e-5 * std::pow(std::abs(T - 311.11111), 1.322)), 1e-13);
+                  0.10904 - 1.7091e-5 * std::pow(std::abs(T - 311.11111), 1.322)),
+              1e-13);
   }
   {
     Lube l(7);
-    EXPECT_LT(rel(l.at(T, P).thercondlub(1), 0.10385 - 5.6078e-7 * (T - 311.11111) * (T - 311.11111)), 1e-13);
+    EXPECT_LT(
+        rel(l.at(T, P).thercondlub(1), 0.10385 - 5.6078e-7 * (T - 311.11111) * (T - 311.11111)),
+        1e-13);
   }
   for (int code : {10, 11, 12}) {
     Lube l(code);
@@ -495,8 +524,9 @@ TEST(LubricantProperties, TemperatureAndPressureDependentPropertiesByHand) {
     const double tr = T / 298.15;
     EXPECT_LT(rel(t.denlub, 875 / v), 1e-13);
     EXPECT_LT(rel(t.spheatlub, 1170000 + 390000 * tr / std::pow(v, 4)), 1e-13);
-    EXPECT_LT(rel(t.thercondlub(1), 0.053 + 0.026 / std::pow(v * (1 - 0.101 * v * v * v * tr), 7.6)),
-              1e-12);
+    EXPECT_LT(
+        rel(t.thercondlub(1), 0.053 + 0.026 / std::pow(v * (1 - 0.101 * v * v * v * tr), 7.6)),
+        1e-12);
   }
   {
     Lube l(12);  // visco-elastic moduli of the updated MIL-L-23699
@@ -511,11 +541,12 @@ TEST(LubricantProperties, ConstantPropertiesOfTheDataSheets) {
     int code;
     double den, sph, tc;
   };
-  for (const Row& r : {Row{1, 850, 2000, 0.096082}, Row{2, 850, 2000, 0.096482}, Row{5, 950, 2000, 0},
-                       Row{6, 850, 2000, 0}, Row{7, 850, 2000, 0}, Row{13, 854.3879, 2219.004, 0.162},
-                       Row{14, 854.3879, 2219.004, 0.162}, Row{15, 854.3879, 2219.004, 0.162},
-                       Row{16, 854.3879, 2219.004, 0.162}, Row{17, 854.3879, 2219.004, 0.162},
-                       Row{19, 840, 2000, 0.14}, Row{20, 1910, 1200, 0.075}}) {
+  for (const Row& r :
+       {Row{1, 850, 2000, 0.096082}, Row{2, 850, 2000, 0.096482}, Row{5, 950, 2000, 0},
+        Row{6, 850, 2000, 0}, Row{7, 850, 2000, 0}, Row{13, 854.3879, 2219.004, 0.162},
+        Row{14, 854.3879, 2219.004, 0.162}, Row{15, 854.3879, 2219.004, 0.162},
+        Row{16, 854.3879, 2219.004, 0.162}, Row{17, 854.3879, 2219.004, 0.162},
+        Row{19, 840, 2000, 0.14}, Row{20, 1910, 1200, 0.075}}) {
     Lube l(r.code);
     const Tracprop& t = l.at(340, 0.1e9);
     EXPECT_EQ(t.denlub, r.den) << r.code;
@@ -557,6 +588,10 @@ TEST(LubricantProperties, TractionViscosityByHand) {
     EXPECT_LT(rel(t.tracbeta, r.b * std::pow(T / 313, r.m)), 1e-13) << r.code;
     EXPECT_EQ(t.tracalfa, r.alfa) << r.code;
   }
+  for (int code : {1, 3}) {
+    Lube l(code);
+    EXPECT_EQ(l.at(T, 0).reftractemp, 313.0) << code;
+  }
   Lube two(2);
   const Tracprop& t2 = two.at(T, 0.2e9);
   EXPECT_EQ(t2.tracvis, 9.6527);
@@ -571,7 +606,17 @@ TEST(LubricantProperties, TractionViscosityByHand) {
 
 TEST(LubricantProperties, ViscoElasticConstantsOfMil7808VE) {
   Lube l(8);
+  for (int k = 1; k <= 12; ++k) {  // whatever was there before the first call
+    if (k <= 9) l.m->tracprop.viscoeff(k) = 99;
+    l.m->tracprop.shearmodcoeff(k) = 99;
+    l.m->tracprop.critshearcoeff(k) = 99;
+  }
   const Tracprop& t = l.at(330, 0.2e9);
+  for (int k : {3, 6, 9}) EXPECT_EQ(t.viscoeff(k), 0) << k;
+  for (int k : {10, 11, 12}) EXPECT_EQ(t.shearmodcoeff(k), 99) << k;
+  EXPECT_EQ(t.viscoeff(2), -2.4538e-18);
+  EXPECT_EQ(t.viscoeff(5), -2264200);
+  EXPECT_EQ(t.viscoeff(8), 2.984e-12);
   EXPECT_EQ(t.smod, 8.0e6);
   EXPECT_EQ(t.cshear, 6.0e6);
   EXPECT_EQ(t.shearmodcoeff(1), 3.35e-9);
@@ -597,7 +642,8 @@ TEST(LubricantProperties, EveryCodeIsFiniteAndSensibleOverTheWorkingTemperatures
       Lube l(code);
       const Tracprop& t0 = l.at(T, 0);
       const double eta0 = t0.vislub;
-      EXPECT_TRUE(std::isfinite(eta0) && eta0 > 1e-4 && eta0 < 1e3) << code << " " << T << " " << eta0;
+      EXPECT_TRUE(std::isfinite(eta0) && eta0 > 1e-4 && eta0 < 1e3)
+          << code << " " << T << " " << eta0;
       EXPECT_TRUE(std::isfinite(t0.dvislub) && t0.dvislub > 0) << code << " " << T;
       EXPECT_TRUE(std::isfinite(t0.viscoeff(1)) && t0.viscoeff(1) > 1e-9 && t0.viscoeff(1) < 1e-7)
           << code << " " << T;
@@ -751,7 +797,8 @@ TEST(LubricantShearThinning, FactorTableByHand) {
   {
     Lube l(18);  // n = 0.35, a = 5
     const Tracprop& t = l.at(340, 0);
-    EXPECT_LT(rel(t.slamda(23), std::pow(std::pow(0.75, 5 * 0.35 / (0.35 - 1)) - 1, 0.2) / 0.75), 1e-12);
+    EXPECT_LT(rel(t.slamda(23), std::pow(std::pow(0.75, 5 * 0.35 / (0.35 - 1)) - 1, 0.2) / 0.75),
+              1e-12);
     EXPECT_EQ(t.cshearmod, 7.0e6);
   }
   for (int code : {15, 16, 17, 19}) {
@@ -763,7 +810,8 @@ TEST(LubricantShearThinning, FactorTableByHand) {
   {
     Lube l(20);  // n = 0.666, a = 2
     const Tracprop& t = l.at(340, 0);
-    EXPECT_LT(rel(t.slamda(28), std::sqrt(std::pow(0.5, 2 * 0.666 / (0.666 - 1)) - 1) / 0.5), 1e-12);
+    EXPECT_LT(rel(t.slamda(28), std::sqrt(std::pow(0.5, 2 * 0.666 / (0.666 - 1)) - 1) / 0.5),
+              1e-12);
     EXPECT_EQ(t.cshearmod, 500000);
   }
 }
@@ -870,9 +918,10 @@ const std::string kValueLine300 =
 
 TEST(LubricantStops, InvalidCodeStopsWithItsMessage) {
   for (int code : {0, 21}) {
-    const std::string expected = std::string("\n\n     Execution terminating in Zeld7 due to invalid ") +
-                                 "traction code, kTrac = " + (code == 0 ? " 0" : "21") +
-                                 "\n\n     Check value of kTrac on input Record 10.0\n\n\n";
+    const std::string expected =
+        std::string("\n\n     Execution terminating in Zeld7 due to invalid ") +
+        "traction code, kTrac = " + (code == 0 ? " 0" : "21") +
+        "\n\n     Check value of kTrac on input Record 10.0\n\n\n";
     EXPECT_EQ(stopText(code, 330, 0), expected);
   }
 }
@@ -887,7 +936,7 @@ TEST(LubricantStops, HybridFormulationWithNegativePowerBase) {
       "     under conditions encountered. The term (1 + alfa0*P/q) must be positive.\n"
       "\n"
       "     Current Temperature (K) = 6.00000E+02   Current Pressure, P (GPa) = 1.00000E+00\n"
-      "     Model parameters:, alfa0 (1/GPa) = 1.04408E+01   q =  -1.68433E+00\n"
+      "     Model parameters:, alfa0 (1/GPa) = 1.04408E+01   q = -1.68433E+00\n"
       "\n\n";
   EXPECT_EQ(stopText(19, 600, 1.0e9), expected);
 }
@@ -913,7 +962,8 @@ TEST(LubricantStops, ShellT9AtItsPressurePole) {
       "     the Vogel-like law reaches its pole (phi <= 0.26844) at this pressure.\n"
       "     Reduce operating load and/or speed on the bearing...\n"
       "     Relative volume v = 7.67148E-01\n"
-      "\n" + kValueLine300 + " 2.20000E+00\n\n\n";
+      "\n" +
+      kValueLine300 + " 2.20000E+00\n\n\n";
   EXPECT_EQ(stopText(18, 300, 2.2e9), expected);
 }
 
@@ -938,9 +988,27 @@ TEST(LubricantStops, OverflowShortlyBeforeThePoleStops) {
   EXPECT_EQ(stopText(20, 300, 1.42e9),
             kOverflowBlock + " 20\n" + kOverflowReasons + kValueLine300 + " 1.42000E+00\n\n\n");
   // Far below its range: Mobil DTE at 5 K, exponent 4104.3 (311.1 - 5)/(311.1 x 5) = 807.
-  EXPECT_EQ(stopText(1, 5, 0),
-            kOverflowBlock + "  1\n" + kOverflowReasons +
-                "     Current Temperature (K) = 5.00000E+00   Current Pressure, P (GPa) = 0.00000E+00\n\n\n");
+  EXPECT_EQ(stopText(1, 5, 0), kOverflowBlock + "  1\n" + kOverflowReasons +
+                                   "     Current Temperature (K) = 5.00000E+00   Current Pressure, "
+                                   "P (GPa) = 0.00000E+00\n\n\n");
+}
+
+TEST(LubricantStops, LawsAreEvaluatedUpToTheirLimits) {
+  // MIL-L-7808 just above 215.56 K: alpha = 1.0742e-6/0.01 + 7.5808e-10 is large but finite.
+  {
+    Lube l(3);
+    EXPECT_LT(rel(l.vis(215.57, 0), handLaw(3)(215.57, 0)), 1e-11);
+  }
+  // FVA-3 Hybrid at 600 K, 0.1 GPa: s = 1 - 1.0440778e-8 x 1e8 / 1.684333 = 0.380 lies
+  // between 0 and 1 and is evaluated.
+  {
+    Lube l(19);
+    EXPECT_LT(rel(l.vis(600, 1.0e8), handLaw(19)(600, 1.0e8)), 1e-11);
+  }
+  // Shell T9 at 300 K, 2.13567 GPa: phi - 0.26844 = 5.16e-6 is still above the pole, and
+  // the exponent 3.46233912/5.16e-6 overflows.
+  EXPECT_EQ(stopText(18, 300, 2.13567e9),
+            kOverflowBlock + " 18\n" + kOverflowReasons + kValueLine300 + " 2.13567E+00\n\n\n");
 }
 
 TEST(LubricantStops, YasutomiBairAtItsPole) {
@@ -953,7 +1021,8 @@ TEST(LubricantStops, YasutomiBairAtItsPole) {
       "     the Yasutomi-Bair law reaches its pole (C2 + N <= 0) at this pressure.\n"
       "     Reduce operating load and/or speed on the bearing...\n"
       "     Glass transition temperature at this pressure, Tg (K) = 3.90551E+02\n"
-      "\n" + kValueLine300 + " 1.50000E+00\n\n\n";
+      "\n" +
+      kValueLine300 + " 1.50000E+00\n\n\n";
   EXPECT_EQ(stopText(20, 300, 1.5e9), expected);
 }
 
@@ -966,7 +1035,8 @@ TEST(LubricantStops, HybridFormulationAtItsLimitingPressure) {
       "     the pressure is at or above the limiting pressure P-infinity of the law.\n"
       "     Reduce operating load and/or speed on the bearing...\n"
       "     Limiting pressure, P-infinity (GPa) = 1.97027E+00\n"
-      "\n" + kValueLine300 + " 2.20000E+00\n\n\n";
+      "\n" +
+      kValueLine300 + " 2.20000E+00\n\n\n";
   EXPECT_EQ(stopText(14, 300, 2.2e9), expected);
 }
 
@@ -979,26 +1049,33 @@ TEST(LubricantStops, TemperaturesOutsideTheLaws) {
             "     T-infinity; the lubricant temperature is at or below it.\n"
             "     Check the temperatures on the input records.\n"
             "     Divergence temperature, T-infinity (K) = 1.76400E+02\n"
-            "\n     Current Temperature (K) = 1.70000E+02   Current Pressure, P (GPa) = 0.00000E+00\n\n\n");
+            "\n     Current Temperature (K) = 1.70000E+02   Current Pressure, P (GPa) = "
+            "0.00000E+00\n\n\n");
   // MIL-L-7808 at or below 215.56 K.
   EXPECT_EQ(stopText(3, 215.56, 0),
             "\n     Execution terminating in Zeld7 ***\n"
             "     Lubricant viscosity model limitation, lubricant code kTrac =  3\n"
             "     The MIL-L-7808 viscosity law holds only above 215.56 K.\n"
             "     Check the temperatures on the input records.\n"
-            "\n     Current Temperature (K) = 2.15560E+02   Current Pressure, P (GPa) = 0.00000E+00\n\n\n");
+            "\n     Current Temperature (K) = 2.15560E+02   Current Pressure, P (GPa) = "
+            "0.00000E+00\n\n\n");
   // A temperature of zero on the absolute scale, for every law.
   for (int code = 1; code <= 20; ++code) {
-    const std::string proc = code == 18 ? "(ShellT9)" : (code == 14 || code == 16 || code == 19)
-                                                            ? " (HybridFormulation)" : "";
+    const std::string proc = code == 18                                 ? "(ShellT9)"
+                             : (code == 14 || code == 16 || code == 19) ? " (HybridFormulation)"
+                                                                        : "";
     char num[8];
     std::snprintf(num, sizeof num, "%3d", code);
     EXPECT_EQ(stopText(code, 0, 0),
-              "\n     Execution terminating in Zeld7" + proc + " ***\n"
-              "     Lubricant viscosity model limitation, lubricant code kTrac =" + num + "\n"
-              "     The lubricant temperature must be positive on the absolute scale.\n"
-              "     Check the temperatures on the input records.\n"
-              "\n     Current Temperature (K) = 0.00000E+00   Current Pressure, P (GPa) = 0.00000E+00\n\n\n")
+              "\n     Execution terminating in Zeld7" + proc +
+                  " ***\n"
+                  "     Lubricant viscosity model limitation, lubricant code kTrac =" +
+                  num +
+                  "\n"
+                  "     The lubricant temperature must be positive on the absolute scale.\n"
+                  "     Check the temperatures on the input records.\n"
+                  "\n     Current Temperature (K) = 0.00000E+00   Current Pressure, P (GPa) = "
+                  "0.00000E+00\n\n\n")
         << code;
   }
 }
