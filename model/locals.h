@@ -78,3 +78,14 @@ struct Zelc5Locals {
   zq::Mat3 tbra;    // element frame -> slice azimuth frame
   zq::Vec3 bgrgra;  // element centre from the race centre, slice azimuth frame
 };
+
+struct Zeld7Locals {
+  // Factors from SI to the user's units, chosen by the lubricant database at its first call
+  // and kept for the run: temperature, pressure, viscosity, viscosity per temperature,
+  // density, specific heat, conductivity; coefficient factors ss1 (per Pa, per K, per Pa K)
+  // and ss2 (per Pa, K, K per Pa).
+  double tempcon = 0, prcon = 0, viscon = 0, dviscon = 0, dencon = 0, sphtcon = 0, tccon = 0;
+  zq::FArray<double, 3> ss1, ss2;
+  // Santotrac laws: the viscosities (Pa s) at T - 1 and T of the last evaluation.
+  zq::FArray<double, 2> santotrac30visc, santotrac50visc;
+};

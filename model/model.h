@@ -64,4 +64,5 @@ struct Model {
   Zela7Locals zela7;
   Zela71Locals zela71;
   Zelc5Locals zelc5;
+  Zeld7Locals zeld7;
 };
