@@ -73,26 +73,114 @@ double capacity(double pointValue, const Family& f, bool line, double eb) {
 
 // ---------------------------------------------------------------------------------------------
 
-// Zero or negative profile radii mean a flat or straight profile.
+// The input record that carries the rolling-element geometry of each bearing type.
+const char* geometryRecord(int kbrg) {
+  switch (kbrg) {
+    case 1:
+      return "input Record 5A";
+    case 2:
+      return "input Record 5B.1";
+    case 3:
+      return "the spherical roller geometry input record";
+    case 4:
+      return "the tapered roller geometry input record";
+    default:
+      return "the spherical tapered roller geometry input record";
+  }
+}
+
+[[noreturn]] void stopBearingType(Model& m) {
+  stop(m,
+       "5X,\"Ivalid bearing type on input Record 3.2, kBrg =\",I3,/,5X,"
+       "\"kBrg must be between 1 and 5.\",/,/",
+       {m.brggeom.kbrg});
+}
+
+// Rolling-element input from which no element or race geometry can be formed: a diameter that
+// is not positive, negative profile radii (zero is the flat convention, a negative radius has
+// no meaning), a spherical profile without a radius, race curvature factors that give a race
+// radius of zero or less, a crown arc too short to span the roller and a tapered roller that
+// reaches past the apex of its cone. Each is refused before any mass or geometry is computed.
+void checkElementGeometry(Model& m) {
+  const auto& g = m.brggeom;
+  const int kbrg = g.kbrg;
+  const char* record = geometryRecord(kbrg);
+  if (!(g.bredia > 0.0)) {
+    stop(m,
+         "5X,\"Invalid rolling element diameter on \",A,/,5X,"
+         "\"Rolling Element Diameter = \",E12.4,/,5X,"
+         "\"The rolling element diameter must be greater than zero.\",/,/",
+         {record, g.bredia});
+  }
+  // The crown radius of a spherical roller makes the races: no flat value is possible.
+  if ((kbrg == 3 || kbrg == 5) && !(g.brecrn > 0.0)) {
+    stop(m,
+         "5X,\"Invalid roller crown radius on \",A,/,5X,"
+         "\"Roller Crown Radius = \",E12.4,/,5X,"
+         "\"The crown radius of a spherical roller must be greater than zero.\",/,/",
+         {record, g.brecrn});
+  }
+  const char* negative =
+      "5X,\"Negative profile radius on \",A,/,5X,A,\" = \",E12.4,/,5X,"
+      "\"A radius of zero means a flat or straight profile; a negative radius is invalid.\",/,/";
+  if ((kbrg == 2 || kbrg == 4) && g.brecrn < 0.0)
+    stop(m, negative, {record, "Roller Crown Radius", g.brecrn});
+  // The large end radius of a plain tapered roller (type 4) is checked against the apex
+  // distance by the input checks, which also refuse zero.
+  if (kbrg == 5 && g.breendrad(1) < 0.0)
+    stop(m, negative, {record, "Roller Large End Radius", g.breendrad(1)});
+  if ((kbrg == 4 || kbrg == 5) && g.breendrad(2) < 0.0)
+    stop(m, negative, {record, "Roller Small End Radius", g.breendrad(2)});
+  for (int j = 1; j <= 2; ++j) {
+    if (g.racecrn(j) < 0.0) {
+      const char* label = j == 1 ? "Outer Race Crown Radius" : "Inner Race Crown Radius";
+      stop(m, negative, {"the race-land input record", label, g.racecrn(j)});
+    }
+  }
+  // Spherical profiles: race radius = 2 x crown radius x factor.
+  if ((kbrg == 3 || kbrg == 5) && !(g.racecurfac(1) > 0.0 && g.racecurfac(2) > 0.0)) {
+    stop(m,
+         "5X,\"Invalid race curvature factor on \",A,/,5X,"
+         "\"Outer Race Cur Factor = \",E12.4,/,5X,\"Inner Race Cur Factor = \",E12.4,/,5X,"
+         "\"The race curvature factor must be greater than zero.\",/,/",
+         {record, g.racecurfac(1), g.racecurfac(2)});
+  }
+  // A circular crown of radius R spans a chord of at most 2 R.
+  const bool crowned = kbrg == 3 || (kbrg == 2 && g.brecrn > 0.0 && g.brecrn < m.constants.crnlmt);
+  if (crowned && g.brelen > 2.0 * g.brecrn) {
+    stop(m,
+         "5X,\"Roller longer than twice its crown radius on \",A,/,5X,"
+         "\"Roller Length       = \",E12.4,/,5X,\"Roller Crown Radius = \",E12.4,/,5X,"
+         "\"The crown arc cannot span the roller length.\",/,/",
+         {record, g.brelen, g.brecrn});
+  }
+  // Tapered rollers: the small end diameter D - 2 L tan(b) must not be negative, i.e. the
+  // roller must not be longer than the distance from its large end to the cone apex.
+  if (kbrg == 4 || kbrg == 5) {
+    const double t = std::tan((g.racetaper(1) - g.racetaper(2)) / 2.0 / m.constants.cang);
+    if (t > 0.0 && g.bredia - 2.0 * t * g.brelen < 0.0) {
+      stop(m,
+           "5X,\"Roller longer than its apex distance on \",A,/,5X,"
+           "\"Roller Length          = \",E12.4,/,5X,"
+           "\"Computed apex distance = \",E12.4,/,5X,"
+           "\"The small end diameter of the roller would be negative.\",/,/",
+           {record, g.brelen, (g.bredia / 2.0) / t});
+    }
+  }
+}
+
+// Zero profile radii mean a flat or straight profile (negative ones are refused above).
 void flattenZeroRadii(Model& m) {
   auto& g = m.brggeom;
   constexpr double kFlat = 1.0e10;
-  if ((g.kbrg == 2 || g.kbrg == 4) && g.brecrn <= 0.0) g.brecrn = kFlat;
-  if (g.kbrg == 4 && g.breendrad(2) <= 0.0) g.breendrad(2) = kFlat;
+  if ((g.kbrg == 2 || g.kbrg == 4) && g.brecrn == 0.0) g.brecrn = kFlat;
+  if (g.kbrg == 4 && g.breendrad(2) == 0.0) g.breendrad(2) = kFlat;
   if (g.kbrg == 5) {
     for (int k = 1; k <= 2; ++k)
-      if (g.breendrad(k) <= 0.0) g.breendrad(k) = kFlat;
+      if (g.breendrad(k) == 0.0) g.breendrad(k) = kFlat;
   }
   for (int j = 1; j <= 2; ++j)
-    if (g.racecrn(j) <= 0.0) g.racecrn(j) = kFlat;
-  // The crown radius of a spherical roller makes the races: no flat value is possible.
-  if ((g.kbrg == 3 || g.kbrg == 5) && g.brecrn <= 0.0) {
-    stop(m,
-         "5X,\"Invalid roller crown radius on the roller geometry input record\",/,5X,"
-         "\"Roller Crown Radius = \",E12.4,/,5X,"
-         "\"The crown radius of a spherical roller must be greater than zero.\",/,/",
-         {g.brecrn});
-  }
+    if (g.racecrn(j) == 0.0) g.racecrn(j) = kFlat;
 }
 
 void lifeConstants(Model& m, double fF, double fL) {
@@ -278,10 +366,7 @@ void contactModelType(Model& m) {
       k(2) = crownedNoLand ? 0 : 1;
       break;
     default:
-      stop(m,
-           "5X,\"Ivalid bearing type on input Record 3.2, kBrg =\",I3,/,5X,"
-           "\"kBrg must be between 1 and 5.\",/,/",
-           {g.kbrg});
+      stopBearingType(m);
   }
 }
 
@@ -290,12 +375,10 @@ void roughnessAndLifeFactors(Model& m) {
   auto& o = m.options;
   const int kbrg = m.brggeom.kbrg;
   if (f.rmsaspht(1) < 0.0 || f.rmsaspht(2) < 0.0) {
-    const char* record = kbrg == 1   ? "Record 5A"
-                         : kbrg == 3 ? "the spherical roller geometry record"
-                         : kbrg == 5 ? "the spherical tapered roller geometry record"
-                                     : "the race-land record";
+    const char* record =
+        kbrg == 2 || kbrg == 4 ? "the race-land input record" : geometryRecord(kbrg);
     stop(m,
-         "5X,\"Negative RMS asperity height on input \",A,/,5X,"
+         "5X,\"Negative RMS asperity height on \",A,/,5X,"
          "\"Outer Race RMS Height = \",E12.4,/,5X,\"Inner Race RMS Height = \",E12.4,/,5X,"
          "\"The RMS asperity height must be zero (smooth) or positive.\",/,/",
          {record, f.rmsaspht(1), f.rmsaspht(2)});
@@ -317,7 +400,9 @@ void roughnessAndLifeFactors(Model& m) {
   f.facprodre = f.hardnesslfre * f.facmatlfre * f.facproclfre;
 }
 
-// Crown drop of a circular arc of radius r over the chord s (two-term series of the sagitta).
+// Crown drop of a circular arc of radius r over the chord s by the program's two-term series
+// r (q^2/8 - q^4/128), q = s/r. The exact sagitta r - sqrt(r^2 - s^2/4) expands as
+// r (q^2/8 + q^4/128 + ...); the mass formulas below are built on the series as given.
 double drop(double s, double r) {
   const double q = s / r;
   return r * (q * q / 8.0 - q * q * q * q / 128.0);
@@ -396,6 +481,13 @@ void ballGeometry(Model& m) {
   const double d = g.bredia;
   const double cang = m.constants.cang;
   const double f1 = g.racecurfac(1), f2 = g.racecurfac(2);
+  if (g.shimthkns(1) < 0.0 || g.shimthkns(2) < 0.0) {
+    stop(m,
+         "5X,\"Negative shim thickness on input Record 5A\",/,5X,"
+         "\"Outer Race Shim Thickness = \",E12.4,/,5X,\"Inner Race Shim Thickness = \",E12.4,/,5X,"
+         "\"The shim thickness must be zero (no shim) or positive.\",/,/",
+         {g.shimthkns(1), g.shimthkns(2)});
+  }
   // Curvature factors at or below 0.5 are refused by the input checks; no geometry is formed
   // from them.
   if (!(f1 > 0.5 && f2 > 0.5)) return;
@@ -426,16 +518,35 @@ void ballGeometry(Model& m) {
     // Zero clearance gives exactly 1 up to rounding, which grows as f1 + f2 - 1 shrinks.
     const double tol = 1.0e-12 * (f1 + f2) / (f1 + f2 - 1.0);
     if (ca > 1.0 && ca <= 1.0 + tol) ca = 1.0;
-    if (!(ca >= -1.0 && ca <= 1.0)) {
+    if (!(ca <= 1.0)) {
       stop(m,
            "5X,\"Free internal clearance on input Record 5A gives no free contact angle\",/,5X,"
            "\"Free Int Clearance      = \",E12.4,/,5X,\"Cosine of contact angle = \",E12.4,/,5X,"
            "\"A preload is given as a prescribed displacement on Record 9.1.\",/,/",
            {g.freeintcls, ca});
     }
+    // Heavy shims with a clearance (or a clearance beyond 2 A) leave a cosine of zero or less:
+    // the groove centres would cross over and the contact angle would be 90 deg or more.
+    if (!(ca > 0.0)) {
+      stop(m,
+           "5X,\"Free internal clearance and shims on input Record 5A give\",/,5X,"
+           "\"no free contact angle below 90 deg\",/,5X,"
+           "\"Free Int Clearance        = \",E12.4,/,5X,"
+           "\"Outer Race Shim Thickness = \",E12.4,/,5X,"
+           "\"Inner Race Shim Thickness = \",E12.4,/,5X,"
+           "\"Cosine of contact angle   = \",E12.4,/,/",
+           {g.freeintcls, g.shimthkns(1), g.shimthkns(2), ca});
+    }
     sa = std::sqrt(1.0 - ca * ca);
     g.freeconang = std::atan(sa / ca) * cang;
   } else {
+    // 90 deg (a thrust bearing) is the largest contact angle of the groove geometry.
+    if (g.freeconang > 90.0) {
+      stop(m,
+           "5X,\"Free contact angle on input Record 5A is greater than 90 deg\",/,5X,"
+           "\"Free Contact Angle = \",E12.4,\" deg\",/,/",
+           {g.freeconang});
+    }
     const double a0 = g.freeconang / cang;
     ca = std::cos(a0);
     sa = std::sin(a0);
@@ -460,6 +571,13 @@ void sphericalGeometry(Model& m) {
   for (int j = 1; j <= 2; ++j) g.racecurrad(j) = 2.0 * g.brecrn * g.racecurfac(j);
   const double a0 = g.freeconang / cang;
   const double ca = std::cos(a0), sa = std::sin(a0);
+  // At 90 deg or more the raceway radii below would cross over.
+  if (!(ca > 0.0)) {
+    stop(m,
+         "5X,\"Free contact angle on the spherical roller geometry input record\",/,5X,"
+         "\"must be less than 90 deg\",/,5X,\"Free Contact Angle = \",E12.4,\" deg\",/,/",
+         {g.freeconang});
+  }
   if (g.freeintcls == 0.0) {
     if (g.pitchdia == 0.0) {
       stop(m,
@@ -471,8 +589,18 @@ void sphericalGeometry(Model& m) {
   } else {
     g.pitchdia = ((2.0 * g.racecurrad(1) - d) - g.freeintcls) * ca;
   }
+  if (!(g.pitchdia > 0.0)) {
+    stop(m,
+         "5X,\"No positive pitch diameter on the spherical roller geometry input record\",/,5X,"
+         "\"Pitch Diameter          = \",E12.4,/,5X,\"Free Int Clearance      = \",E12.4,/,5X,"
+         "\"Outer Race Radius       = \",E12.4,/,5X,"
+         "\"The pitch diameter, given or from the clearance, must be greater than zero.\",/,/",
+         {g.pitchdia, g.freeintcls, g.racecurrad(1)});
+  }
   const double c1 = (1.0 - (g.freeintcls / 2.0) / g.racecurrad(1)) * ca;
-  if (!(c1 >= -1.0 && c1 <= 1.0)) {
+  // A cosine above 1 has no angle; one of zero or less would be an angle of 90 deg or more.
+  // (With a positive pitch diameter and a free angle below 90 deg, c1 >= D cos a0 / (2 Ro).)
+  if (!(c1 > 0.0 && c1 <= 1.0)) {
     stop(m,
          "5X,\"Free internal clearance on the spherical roller geometry record\",/,5X,"
          "\"gives no no-load contact angle\",/,5X,\"Free Int Clearance      = \",E12.4,/,5X,"
@@ -624,7 +752,10 @@ void setdefaults(Model& m) {
   m.zela1.basepoisson = nu0;
   m.zela1.lpelasticratio = 1.0;
 
-  // Zero profile radii are flat; the contact model follows the profile.
+  // Geometry input that no element or race can be formed from is refused first; zero profile
+  // radii are flat; the contact model follows the profile.
+  if (g.kbrg < 1 || g.kbrg > 5) stopBearingType(m);
+  checkElementGeometry(m);
   flattenZeroRadii(m);
   contactModelType(m);
 
