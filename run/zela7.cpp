@@ -393,37 +393,29 @@ void zela7(Model& m) {
     }
   }
 
-  // Housing.
-  if (op.khsngmat == 1) {
-    checkInputRecord(m, "housing material record", mp.hsngden, mp.hsngem, mp.hsngpr, nullptr);
-    mp.hsngmat = kInputName;
-    mp.hsngm = inputMarks;
-  } else {
-    lookUp(m, op.khsngmat, oc.hsngtemp);
-    mp.hsngmat = r.name;
-    mp.hsngden = r.den * fden;
-    mp.hsngem = r.em * fem;
-    mp.hsngpr = r.pr;
-    mp.hsngcte = r.cte * fcte;
-    mp.hsngtc = r.tc * ftc;
-    mp.hsngm = databaseMarks;
-  }
-
-  // Shaft.
-  if (op.kshftmat == 1) {
-    checkInputRecord(m, "shaft material record", mp.shftden, mp.shftem, mp.shftpr, nullptr);
-    mp.shftmat = kInputName;
-    mp.shftm = inputMarks;
-  } else {
-    lookUp(m, op.kshftmat, oc.shfttemp);
-    mp.shftmat = r.name;
-    mp.shftden = r.den * fden;
-    mp.shftem = r.em * fem;
-    mp.shftpr = r.pr;
-    mp.shftcte = r.cte * fcte;
-    mp.shfttc = r.tc * ftc;
-    mp.shftm = databaseMarks;
-  }
+  // Housing and shaft: elastic and thermal properties only (no life or strength data).
+  auto supportRing = [&](int code, double temp, const char* record, zq::FText<36>& name,
+                         zq::FText<10>& marks, double& den, double& em, double& pr, double& cte,
+                         double& tc) {
+    if (code == 1) {
+      checkInputRecord(m, record, den, em, pr, nullptr);
+      name = kInputName;
+      marks = inputMarks;
+      return;
+    }
+    lookUp(m, code, temp);
+    name = r.name;
+    den = r.den * fden;
+    em = r.em * fem;
+    pr = r.pr;
+    cte = r.cte * fcte;
+    tc = r.tc * ftc;
+    marks = databaseMarks;
+  };
+  supportRing(op.khsngmat, oc.hsngtemp, "housing material record", mp.hsngmat, mp.hsngm,
+              mp.hsngden, mp.hsngem, mp.hsngpr, mp.hsngcte, mp.hsngtc);
+  supportRing(op.kshftmat, oc.shfttemp, "shaft material record", mp.shftmat, mp.shftm,
+              mp.shftden, mp.shftem, mp.shftpr, mp.shftcte, mp.shfttc);
 
   // Octahedral shear limits from the von Mises limits.
   mp.resl = std::sqrt(2.0) * mp.revm / 3.0;
