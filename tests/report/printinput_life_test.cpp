@@ -118,13 +118,25 @@ TEST(PrintInputLife, EnglishModulusAndCapacityLabels) {
   EXPECT_GE(c.find("          Operating Residual Stresses* (psi)"), 0);
 }
 
-TEST(PrintInputLife, LineContactTypeShowsLine) {
-  PrintCapture c;
-  zqtest::buildBearing(*c.m, 2, 1);
-  c.m->fatiguecons.kmodeltype(1) = 1;
-  c.m->fatiguecons.kmodeltype(2) = 1;
-  run(c);
-  EXPECT_GE(c.find("     Contact Type          =    Line"), 0);
+// The contact type shown is that of the stress-capacity models, kmodeltype(2); the entry of
+// the original LP model, kmodeltype(1), does not change it. 3X then A5 of "Point" or " Line".
+TEST(PrintInputLife, ContactTypeFollowsTheSecondModelTypeEntry) {
+  struct Case {
+    int lp, stress;
+    const char* shown;
+  };
+  for (const Case& k : {Case{1, 1, "    Line"}, Case{1, 0, "   Point"}, Case{0, 1, "    Line"},
+                        Case{0, 0, "   Point"}}) {
+    PrintCapture c;
+    zqtest::buildBearing(*c.m, 2, 1);
+    c.m->fatiguecons.kmodeltype(1) = k.lp;
+    c.m->fatiguecons.kmodeltype(2) = k.stress;
+    run(c);
+    const int line = c.findPrefix("     Contact Type");
+    ASSERT_GE(line, 0);
+    EXPECT_EQ(c.line(line), "     Contact Type          =" + std::string(k.shown))
+        << "kmodeltype = (" << k.lp << ", " << k.stress << ")";
+  }
 }
 
 TEST(PrintInputLife, LifeFactorRowsAre147ColumnsWithTrailingBlanks) {

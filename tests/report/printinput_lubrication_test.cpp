@@ -345,6 +345,24 @@ TEST(PrintInputLubricant, InvalidTractionModelCodeStops) {
                 "kMType =  5\n\n\n");
 }
 
+// The traction model code is checked only inside the lubricant block: without a lubricant
+// (ktrac 0 or negative) an invalid code is never looked at and the section runs to its end.
+TEST(PrintInputLubricant, InvalidTractionModelCodeWithoutLubricantDoesNotStop) {
+  for (int ktrac : {0, -1}) {
+    for (int kmtype : {5, -1}) {
+      PrintCapture c;
+      zqtest::buildBearing(*c.m, 1, 1);
+      setLubricant(*c.m);
+      c.m->tracprop.ktrac = ktrac;
+      c.m->tracprop.kmtype = kmtype;
+      ASSERT_EQ(run(c), "") << "ktrac " << ktrac << " kmtype " << kmtype;
+      EXPECT_EQ(c.text().find("Execution terminating"), std::string::npos);
+      EXPECT_EQ(c.text().find("Traction Model Code"), std::string::npos);
+      EXPECT_EQ(c.findPrefix("     APPLIED MOMENT VECTOR"), int(c.lines().size()) - 1);
+    }
+  }
+}
+
 TEST(PrintInputLubricant, OneAndTwoTermShearThinning) {
   {
     PrintCapture c;
@@ -405,6 +423,11 @@ TEST(PrintInputLubricant, EightReferencesOverEighteenLines) {
   }
   EXPECT_EQ(numbered, 8);
   EXPECT_EQ(c.line(k + 19), "");
+  // reference 2: the Vogel temperature law behind the Vogel-like and hybrid viscosity laws
+  EXPECT_EQ(c.line(k + 3), "     2. H. Vogel, Das Temperaturabhaengigkeitsgesetz der Viskositaet "
+                           "von Fluessigkeiten,");
+  EXPECT_EQ(c.line(k + 4), "     Physikalische Zeitschrift, Vol. 22, 1921, pp. 645-646.");
+  EXPECT_EQ(c.text().find("Roelands"), std::string::npos);
 }
 
 }  // namespace

@@ -290,6 +290,35 @@ TEST(PrintInputFlanges, OnlyRacesWithAFlangeGetARow) {
   EXPECT_EQ(c.findPrefix("     Inner Race     "), -1);
 }
 
+TEST(PrintInputFlanges, FlangesOnBothRacesGiveOuterThenInnerRow) {
+  PrintCapture c;
+  zqtest::buildBearing(*c.m, 4, 1);
+  auto& g = c.m->brggeom;
+  g.kflngind(1, 1) = 1;  // flange I of the outer race
+  g.kflngind(2, 2) = 1;  // flange II of the inner race
+  g.flngcls(1) = 1.0e-4;
+  g.flnght(1, 1) = 0.002;
+  g.flngang(1, 1) = 0.5;
+  g.flngcls(2) = 3.0e-4;
+  g.flnght(2, 2) = 0.0015;
+  g.flngang(2, 2) = 1.25;
+  ASSERT_EQ(run(c), "");
+  expectBlock(c, {
+      "     OUTER RMS   (m) 1.00000E-07     INNER RMS   (m) 2.00000E-07",
+      "",
+      "",
+      sp(22) + "FLANGE CLS" + sp(6) + "FLANGE HT I" + sp(3) + "FLANGE HT II" + sp(8) +
+          "LAYBACK I" + sp(5) + "LAYBACK II",
+      sp(28) + " (m)" + sp(13) + " (m)" + sp(11) + " (m)" + sp(11) + " (deg)" + sp(9) + " (deg)",
+      // 5X,A10,5X,E12.5, then flange heights I and II, layback angles I and II
+      "     Outer Race" + sp(5) + " 1.00000E-04" + sp(5) + " 2.00000E-03" + sp(3) +
+          " 0.00000E+00" + sp(5) + " 5.00000E-01" + sp(3) + " 0.00000E+00",
+      "     Inner Race" + sp(5) + " 3.00000E-04" + sp(5) + " 0.00000E+00" + sp(3) +
+          " 1.50000E-03" + sp(5) + " 0.00000E+00" + sp(3) + " 1.25000E+00",
+      "\f",
+      "     MATERIAL PROPERTIES"});
+}
+
 TEST(PrintInputFlanges, NoFlangeNoTable) {
   PrintCapture c;
   zqtest::buildBearing(*c.m, 2, 1);
@@ -297,8 +326,10 @@ TEST(PrintInputFlanges, NoFlangeNoTable) {
   EXPECT_EQ(c.text().find("FLANGE CLS"), std::string::npos);
 }
 
+// Only code 1 adds the RMS line; any other non-zero code, negative ones included, prints the
+// table alone.
 TEST(PrintInputVariations, BallSizesWithAndWithoutRmsLine) {
-  for (int kimp : {1, 2}) {
+  for (int kimp : {1, 2, -1}) {
     PrintCapture c;
     zqtest::buildBearing(*c.m, 1, 1);
     auto& g = c.m->brggeom;
@@ -363,6 +394,43 @@ TEST(PrintInputVariations, CylindricalRollerVariationsWithRmsLine) {
       sp(10) + "   2  0.00000E+00  0.00000E+00  0.00000E+00  0.00000E+00",
       sp(7) + "RMS Dev  1.00000E-06  2.00000E-06  3.00000E-06  4.00000E-06",
       "\f"});
+}
+
+// Codes below 3 other than 1 (2, or a negative code) give the four-column roller table of
+// cylindrical and tapered bearings without the RMS line, even with RMS values stored.
+TEST(PrintInputVariations, RollerVariationsWithoutRmsLineUnlessCodeIsOne) {
+  for (int kbrg : {2, 4}) {
+    for (int kimp : {2, -1}) {
+      PrintCapture c;
+      zqtest::buildBearing(*c.m, kbrg, 1);
+      auto& g = c.m->brggeom;
+      g.nre = 2;
+      c.m->options.kregeoimp = kimp;
+      g.rediavar(2) = -1.0e-6;
+      g.relenvar(2) = 2.5e-6;
+      g.recenlenvar(1) = 3.0e-6;
+      g.recenlenoffset(2) = 4.0e-6;
+      g.recrnvar(1) = 5.0;  // the crown column belongs to codes 3 and above only
+      g.rermsdiavar = 1.0e-6;
+      g.rermslenvar = 2.0e-6;
+      ASSERT_EQ(run(c), "");
+      expectBlock(c, {
+          "",
+          "     VARIATIONS IN ROLLER GEOMETRY",
+          "     " + std::string(29, '-'),
+          "",
+          sp(12) + "RE" + sp(7) + "ROLLER" + sp(7) + "ROLLER" + sp(9) + "LAND" + sp(9) + "LAND",
+          sp(12) + "NO" + sp(5) + "DIAMETER" + sp(7) + "LENGTH" + sp(7) + "LENGTH" +
+              "   CENTRALITY",
+          sp(14) + sp(9) + " (m)" + sp(9) + " (m)" + sp(9) + " (m)" + sp(9) + " (m)",
+          sp(10) + "   1  0.00000E+00  0.00000E+00  3.00000E-06  0.00000E+00",
+          sp(10) + "   2 -1.00000E-06  2.50000E-06  0.00000E+00  4.00000E-06",
+          "\f",
+          "     MATERIAL PROPERTIES"});
+      EXPECT_EQ(c.text().find("RMS Dev"), std::string::npos) << "kbrg " << kbrg << " " << kimp;
+      EXPECT_EQ(c.text().find("END FACE"), std::string::npos) << "kbrg " << kbrg << " " << kimp;
+    }
+  }
 }
 
 TEST(PrintInputVariations, TaperedRollerVariationsOnANewPageWithEndFaces) {
