@@ -12,8 +12,27 @@
 #include <string>
 
 #if defined(ZELORQS_BOUNDS_CHECK)
+#include <version>
+#if defined(__cpp_lib_source_location)
 #include <source_location>
 #define ZQS_LOC_PARAM , const std::source_location& loc = std::source_location::current()
+#else
+// Compilers without std::source_location (clang 14 with libstdc++ 12, used for the fuzz build)
+// get the call site from the file and line builtins, evaluated where the default argument is.
+namespace zq::detail {
+struct CallSite {
+  const char* file;
+  unsigned line_;
+  static constexpr CallSite current(const char* f = __builtin_FILE(),
+                                    unsigned l = __builtin_LINE()) {
+    return {f, l};
+  }
+  constexpr const char* file_name() const { return file; }
+  constexpr unsigned line() const { return line_; }
+};
+}  // namespace zq::detail
+#define ZQS_LOC_PARAM , const zq::detail::CallSite& loc = zq::detail::CallSite::current()
+#endif
 #define ZQS_LOC_ARG , loc
 #define ZQS_CHECKED 1
 #else

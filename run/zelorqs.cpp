@@ -160,7 +160,10 @@ void completionnotice(std::ostream& console) {
   console.flush();
 }
 
-int zelorqs(Model& m, std::ostream& console, std::ostream& err) {
+int zelorqs(Model& m, std::ostream& console, std::ostream& err, RunEnd* end) {
+  RunEnd local;
+  RunEnd& e = end != nullptr ? *end : local;
+  e = RunEnd{};
   zq::setFlushToZero();
   m.constants.iprtdiag = 0;
   try {
@@ -179,7 +182,7 @@ int zelorqs(Model& m, std::ostream& console, std::ostream& err) {
       // The report is incomplete: never end such a run with the completion notice.
       err << "\n     ZelorQS: the report file PRINT.txt could not be written completely.\n\n";
       err.flush();
-      return zq::kExitStopped;
+      return e.status = zq::kExitStopped;
     }
   } catch (const zq::StopRun& stop) {
     m.devices.report.close();
@@ -187,22 +190,24 @@ int zelorqs(Model& m, std::ostream& console, std::ostream& err) {
       err << stop.console();
       err.flush();
     }
-    return stop.status();
+    e.where = stop.where();
+    return e.status = stop.status();
   } catch (const std::ios_base::failure& io) {
     m.devices.report.close();
     err << "\n     ZelorQS: the report file PRINT.txt could not be written (" << io.what() << ").\n\n";
     err.flush();
-    return zq::kExitStopped;
+    return e.status = zq::kExitStopped;
   } catch (const std::exception& fault) {
     // A programming fault (index out of range, malformed line format): say so plainly and
     // end as a stopped run, never as a success.
     m.devices.report.close();
     err << "\n     ZelorQS internal error: " << fault.what() << "\n\n";
     err.flush();
-    return zq::kExitStopped;
+    e.fault = fault.what();
+    return e.status = zq::kExitStopped;
   }
   completionnotice(console);
-  return zq::kExitCompleted;
+  return e.status = zq::kExitCompleted;
 }
 
 }  // namespace zelorqs

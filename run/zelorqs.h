@@ -5,6 +5,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 
 #include "model/farray.h"
 
@@ -12,10 +13,17 @@ struct Model;
 
 namespace zelorqs {
 
+// How a run ended, for drivers that run many inputs in one process (tests, the fuzz driver).
+struct RunEnd {
+  int status = -1;
+  std::string where;  // the routine that stopped the run (zq::StopRun::where); empty otherwise
+  std::string fault;  // description of an internal error (programming fault); empty otherwise
+};
+
 // Runs one analysis and returns the exit status (0 completed, 1 stopped by a check or fatal
 // error, 2 input or report file unusable). `console` receives the completion notice, `err`
-// the messages of an unusable file.
-int zelorqs(Model& m, std::ostream& console, std::ostream& err);
+// the messages of an unusable file. When `end` is given it receives how the run ended.
+int zelorqs(Model& m, std::ostream& console, std::ostream& err, RunEnd* end = nullptr);
 
 // Magnitude and two orientation angles of a vector (V1 axial, V2 and V3 radial), with
 // components below tol of the magnitude treated as zero. Returns (m, a1, a2).
