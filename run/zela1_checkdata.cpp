@@ -1,7 +1,8 @@
 // Consistency checks of the input, after the input-data section: warnings for free constraints
 // with a zero applied load or moment, then per bearing type the checks that refuse geometry the
 // model cannot handle (ball curvature factors and clearance, cylindrical central length,
-// tapered cone angles, large-end radius, guide-flange angle bounds and minimum thrust).
+// tapered cone angles, large-end radius, guide-flange angle bounds and minimum thrust), and for
+// every type the ring walls between the envelope and the raceways.
 // Lengths and forces in the user's units; angles in degrees.
 #include <cmath>
 
@@ -182,6 +183,35 @@ void taperedChecks(Model& m) {
   }
 }
 
+// The rings need a wall: the bearing outside diameter must lie beyond the outer raceway and the
+// bore inside the inner raceway (a bore of zero is a solid inner ring). The raceway diameters
+// are the ones the defaults formed from the rolling-element geometry, so this runs after the
+// checks that refuse geometry from which no raceway can be formed.
+void envelopeChecks(Model& m) {
+  const auto& g = m.brggeom;
+  const double outerRaceway = 2.0 * g.racerad(2, 1);
+  const double innerRaceway = 2.0 * g.racerad(1, 2);
+  if (!(g.brgod > outerRaceway)) {
+    stop(m,
+         "/,5X,\"Execution terminating due to invalid bearing\","
+         "\" envelope on the bearing envelope record\",/,"
+         "5X,\"Bearing Outside Dia   = \",E12.4,1X,A4,/,"
+         "5X,\"Outer Raceway Dia     = \",E12.4,1X,A4,/,"
+         "5X,\"The outside diameter must be larger than the outer raceway diameter.\",/,/",
+         {g.brgod, m.units.ulen, outerRaceway, m.units.ulen});
+  }
+  if (!(g.brgbore >= 0.0 && g.brgbore < innerRaceway)) {
+    stop(m,
+         "/,5X,\"Execution terminating due to invalid bearing\","
+         "\" envelope on the bearing envelope record\",/,"
+         "5X,\"Bearing Bore Dia      = \",E12.4,1X,A4,/,"
+         "5X,\"Inner Raceway Dia     = \",E12.4,1X,A4,/,"
+         "5X,\"The bore must not be negative and must be smaller than the inner\",/,"
+         "5X,\"raceway diameter.\",/,/",
+         {g.brgbore, m.units.ulen, innerRaceway, m.units.ulen});
+  }
+}
+
 }  // namespace
 
 void checkdata(Model& m) {
@@ -202,6 +232,7 @@ void checkdata(Model& m) {
     default:
       break;
   }
+  envelopeChecks(m);
 }
 
 }  // namespace zela1

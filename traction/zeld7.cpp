@@ -383,12 +383,14 @@ void mill7808ve(Model& m, double T, double /*P*/) {
 void shellt9(Model& m, double T, double P) {
   auto& tp = m.tracprop;
   const auto& lc = m.zeld7;
+  // The bulk modulus k0 underflows to zero far above the law's range (beyond some 1.2E5 K);
+  // at zero pressure the Tait factor is exactly 1 whatever k0 is, never 0/0.
   const double k0 = 9.234e9 * std::exp(-0.00609 * T);
-  const double f = 1 + 10.545 * P / k0;
+  const double f = P == 0 ? 1.0 : 1 + 10.545 * P / k0;
   const double g = std::pow(f, 1 / 10.545);
   const double e = 1 + 0.0007734 * (T - 298.15);
   const double v = e / g;
-  if (v <= 0) {
+  if (!(v > 0)) {
     m.devices.report.write(
         "/,5X,\"Execution terminating in Zeld7(ShellT9) ---\",/,5X,"
         "\"Lubricant viscosity model limitation: \",/,5X,"

@@ -28,6 +28,13 @@ struct Fixture {
     c.cang = 180.0 / kPi;
     m->options.kunit = kunit;
     zela1::setunits(*m);
+    // Rings with walls: outside diameter beyond the outer raceway, bore inside the inner one
+    // (cases that test the envelope check change these).
+    auto& g = m->brggeom;
+    g.brgod = 0.2;
+    g.brgbore = 0.04;
+    g.racerad(2, 1) = 0.08;
+    g.racerad(1, 2) = 0.03;
   }
   // Runs the checks and returns whether they stopped the run.
   bool stopped() {

@@ -1,0 +1,221 @@
+// Inputs found by the fuzz driver (tests/fuzz), reduced to one changed record of a shipped
+// example, each run in process and held to its defined ending: the stop block that now refuses
+// the input, with the exact text worked out from the block's formats, and no NaN or infinity in
+// the report. Also every seed of the fuzz corpus ends in one of the program's three outcomes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "model/model.h"
+#include "run/stop.h"
+#include "run/zelorqs.h"
+#include "support/rundir.h"
+
+namespace {
+
+struct Ending {
+  int status = -1;
+  std::string where, fault, console, err, report;
+  long nonFinite = -1;
+};
+
+Ending run(const std::string& data) {
+  zqtest::ScratchDir dir;
+  dir.write("DATA.txt", data);
+  auto m = std::make_unique<Model>();
+  m->devices.dir = dir.path().string();
+  std::ostringstream out, err;
+  zelorqs::RunEnd end;
+  Ending e;
+  e.status = zelorqs::zelorqs(*m, out, err, &end);
+  e.where = end.where;
+  e.fault = end.fault;
+  e.console = out.str();
+  e.err = err.str();
+  e.report = dir.read("PRINT.txt");
+  e.nonFinite = m->devices.report.nonFiniteValues();
+  return e;
+}
+
+std::string example(const std::string& name) {
+  std::ifstream f(zqtest::sourceFile("examples/" + name), std::ios::binary);
+  std::ostringstream s;
+  s << f.rdbuf();
+  return s.str();
+}
+
+// The example with the values of one record (found by its label) replaced; comments dropped.
+std::string withRecord(const std::string& text, const std::string& label,
+                       const std::string& values) {
+  std::istringstream in(text);
+  std::string out, line;
+  while (std::getline(in, line)) {
+    std::istringstream w(line);
+    std::string first;
+    w >> first;
+    out += (first == label ? label + " " + values : line) + "\n";
+  }
+  return out;
+}
+
+// The report ends with `block` (its last lines, blank lines included).
+bool endsWith(const std::string& report, const std::string& block) {
+  return report.size() >= block.size() &&
+         report.compare(report.size() - block.size(), block.size(), block) == 0;
+}
+
+struct Finding {
+  const char* name;
+  const char* example;
+  const char* label;
+  const char* values;
+  const char* where;
+  std::string block;  // the end of PRINT.txt
+};
+
+TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
+  const Finding cases[] = {
+      // A zero ball diameter made the free contact angle's cosine -Inf, printed in the
+      // clearance block. Now refused before any geometry is formed.
+      {"zero ball diameter", "ball-si.txt", "REC5A",
+       "0.0 0.060 0.0 2.0E-5 0.53 0.52 0.0685 0.0518 0.0 0.0 1.0E-7 1.0E-7",
+       "zela1::setdefaults",
+       "\n     Execution terminating in Zela1 (SetDefaults)\n"
+       "     Invalid rolling element diameter on input Record 5A\n"
+       "     Rolling Element Diameter =   0.0000E+00\n"
+       "     The rolling element diameter must be greater than zero.\n\n\n"},
+      // A zero race factor gave a zero outer race radius and a cosine of -Inf in the no-load
+      // contact-angle block.
+      {"spherical race factor zero", "spherical-si.txt", "SPHROLLER",
+       "0.0095 0.0342 0.010 0.0005 0.0005 0.060 3.5E-5 0.0 0.51 10.0 1.0E-7 1.0E-7",
+       "zela1::setdefaults",
+       "\n     Execution terminating in Zela1 (SetDefaults)\n"
+       "     Invalid race curvature factor on the spherical roller geometry input record\n"
+       "     Outer Race Cur Factor =   0.0000E+00\n"
+       "     Inner Race Cur Factor =   5.1000E-01\n"
+       "     The race curvature factor must be greater than zero.\n\n\n"},
+      // Outside diameter 0: the outer ring had a negative wall, its ring coefficients divided
+      // by a zero radius and the no-load position printed a NaN clearance. Outer raceway of
+      // the 6208 example: groove radius f1 D = 6.731 mm, cos(contact angle) =
+      // ((f1 + f2 - 1) D - c/2) / ((f1 + f2 - 1) D) = 0.625 / 0.635, groove bottom radius
+      // P/2 + f1 D - (f1 D - D/2) cos = 30 + 6.731 - 0.381 x 0.625/0.635 = 36.356 mm.
+      {"outside diameter zero", "ball-si.txt", "ENVELOPE", "0.040 0.0 0.0 0.120 0.018 0.018",
+       "zela1::checkdata",
+       "\n     Execution terminating due to invalid bearing envelope on the bearing envelope "
+       "record\n"
+       "     Bearing Outside Dia   =   0.0000E+00  (m)\n"
+       "     Outer Raceway Dia     =   7.2712E-02  (m)\n"
+       "     The outside diameter must be larger than the outer raceway diameter.\n\n\n"},
+      // A cone angle of 0 puts a tapered bearing's inner raceway (on the common apex) on the
+      // axis: raceway diameter 0 below the bore; the flange constants and the no-load position
+      // were NaN.
+      {"tapered cone angle zero", "tapered-si.txt", "TAPROLLER",
+       "0.0106 0.3 0.015 0.010 0.13 1.0E10 0.0008 0.0006 1.0 0.0", "zela1::checkdata",
+       "\n     Execution terminating due to invalid bearing envelope on the bearing envelope "
+       "record\n"
+       "     Bearing Bore Dia      =   4.0000E-02  (m)\n"
+       "     Inner Raceway Dia     =   0.0000E+00  (m)\n"
+       "     The bore must not be negative and must be smaller than the inner\n"
+       "     raceway diameter.\n\n\n"},
+      // Cylindrical NU208: inner raceway P - c/2 - D = 60.5 - 0.015 - 11 = 49.485 mm; a bore of
+      // 50 mm leaves no inner ring.
+      {"bore beyond the inner raceway", "cylindrical-si.txt", "ENVELOPE",
+       "0.050 0.080 0.0 0.120 0.018 0.018", "zela1::checkdata",
+       "\n     Execution terminating due to invalid bearing envelope on the bearing envelope "
+       "record\n"
+       "     Bearing Bore Dia      =   5.0000E-02  (m)\n"
+       "     Inner Raceway Dia     =   4.9485E-02  (m)\n"
+       "     The bore must not be negative and must be smaller than the inner\n"
+       "     raceway diameter.\n\n\n"},
+      // Outer raceway of the NU208: P + c/2 + D = 60.5 + 0.015 + 11 = 71.515 mm.
+      {"outside diameter inside the outer raceway", "cylindrical-si.txt", "ENVELOPE",
+       "0.040 0.0715 0.0 0.120 0.018 0.018", "zela1::checkdata",
+       "\n     Execution terminating due to invalid bearing envelope on the bearing envelope "
+       "record\n"
+       "     Bearing Outside Dia   =   7.1500E-02  (m)\n"
+       "     Outer Raceway Dia     =   7.1515E-02  (m)\n"
+       "     The outside diameter must be larger than the outer raceway diameter.\n\n\n"},
+      // Shell T9 far above its range: the Tait bulk modulus underflowed to 0 and at zero
+      // pressure the Tait factor was 0/0, printed as a NaN relative volume.
+      {"Shell T9 at 232532 K", "ball-si.txt", "TEMPS", "320.0 325.0 320.0 325.0 232532.0",
+       "zeld7",
+       "     the viscosity law has no finite positive value (overflow near its limit).\n"
+       "     Check operating temperatures, load and speed of the bearing...\n\n"
+       "     Current Temperature (K) = 2.32532E+05   Current Pressure, P (GPa) = "
+       "0.00000E+00\n\n\n"},
+  };
+  for (const Finding& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string data = withRecord(example(c.example), c.label, c.values);
+    if (std::string(c.where) == "zeld7") data = withRecord(data, "REC10.0", "18 1 0");
+    const Ending e = run(data);
+    EXPECT_EQ(e.status, zq::kExitStopped);
+    EXPECT_EQ(e.where, c.where);
+    EXPECT_EQ(e.fault, "");
+    EXPECT_EQ(e.err, "");
+    EXPECT_EQ(e.console, "");
+    EXPECT_EQ(e.nonFinite, 0);
+    EXPECT_TRUE(endsWith(e.report, c.block)) << e.report.substr(
+        e.report.size() > c.block.size() + 200 ? e.report.size() - c.block.size() - 200 : 0);
+  }
+}
+
+TEST(FuzzFindings, EnvelopeWithRingWallsStillRuns) {
+  // Just outside the outer raceway (71.515 mm) and just inside the inner one (49.485 mm).
+  const Ending e = run(withRecord(example("cylindrical-si.txt"), "ENVELOPE",
+                                  "0.0494 0.0716 0.0 0.120 0.018 0.018"));
+  EXPECT_EQ(e.status, zq::kExitCompleted) << e.report.substr(e.report.size() - 600);
+  EXPECT_EQ(e.nonFinite, 0);
+}
+
+// Every seed of the fuzz corpus ends in one defined way: completed with the notice, stopped
+// with its block (no console text), or unreadable with the console message; NaN or infinity
+// only in runs that the input checks then stop.
+TEST(FuzzCorpus, EverySeedEndsInADefinedOutcome) {
+  namespace fs = std::filesystem;
+  const fs::path dir = zqtest::sourceFile("tests/fuzz/corpus");
+  std::ostringstream notice;
+  zelorqs::completionnotice(notice);
+  int seeds = 0;
+  for (const auto& entry : fs::directory_iterator(dir)) {
+    std::ifstream f(entry.path(), std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    SCOPED_TRACE(entry.path().filename().string());
+    const Ending e = run(s.str());
+    ++seeds;
+    EXPECT_EQ(e.fault, "");
+    switch (e.status) {
+      case zq::kExitCompleted:
+        EXPECT_EQ(e.console, notice.str());
+        EXPECT_EQ(e.err, "");
+        EXPECT_EQ(e.nonFinite, 0);
+        break;
+      case zq::kExitStopped:
+        EXPECT_NE(e.where, "");
+        EXPECT_EQ(e.err, "");
+        EXPECT_FALSE(e.report.empty());
+        if (e.where != "zela1::scalefactors" && e.where != "zela1::checkdata") {
+          EXPECT_EQ(e.nonFinite, 0) << e.where;
+        }
+        break;
+      case zq::kExitUnreadable:
+        EXPECT_EQ(e.err.rfind("\n     ****************\n     Execution terminating in subroutine "
+                              "Zela1\n",
+                              0),
+                  0u);
+        EXPECT_EQ(e.console, "");
+        break;
+      default:
+        ADD_FAILURE() << "status " << e.status;
+    }
+  }
+  EXPECT_GE(seeds, 100);
+}
+
+}  // namespace
