@@ -1,0 +1,79 @@
+// Envelope check of the input: the outer ring needs an outside diameter beyond its raceway, the
+// inner ring a bore inside its raceway (zero: a solid ring). Boundaries on both sides of each
+// limit and the exact block lines (E12.4 with the unit label after one blank).
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "model/model.h"
+#include "run/stop.h"
+#include "run/zela1.h"
+
+namespace {
+
+struct Case {
+  const char* name;
+  double od, bore;  // m; raceways 160 mm outer, 60 mm inner
+  bool stops;
+  const char* lines;  // the two value lines of the block when it stops
+};
+
+TEST(EnvelopeCheck, RingsNeedAWallOnEachSideOfTheRaceways) {
+  const Case cases[] = {
+      {"walls on both rings", 0.2, 0.04, false, ""},
+      {"solid inner ring", 0.2, 0.0, false, ""},
+      {"outside diameter on the raceway", 0.16, 0.04, true,
+       "     Bearing Outside Dia   =   1.6000E-01  (m)\n"
+       "     Outer Raceway Dia     =   1.6000E-01  (m)\n"},
+      {"outside diameter zero", 0.0, 0.04, true,
+       "     Bearing Outside Dia   =   0.0000E+00  (m)\n"
+       "     Outer Raceway Dia     =   1.6000E-01  (m)\n"},
+      {"bore on the raceway", 0.2, 0.06, true,
+       "     Bearing Bore Dia      =   6.0000E-02  (m)\n"
+       "     Inner Raceway Dia     =   6.0000E-02  (m)\n"},
+      {"negative bore", 0.2, -0.01, true,
+       "     Bearing Bore Dia      =  -1.0000E-02  (m)\n"
+       "     Inner Raceway Dia     =   6.0000E-02  (m)\n"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto m = std::make_unique<Model>();
+    std::ostringstream out;
+    m->devices.report.attach(out);
+    m->options.kunit = 1;
+    zela1::setunits(*m);
+    auto& g = m->brggeom;
+    g.kbrg = 3;  // no type checks of its own beyond the envelope
+    g.brgod = c.od;
+    g.brgbore = c.bore;
+    g.racerad(2, 1) = 0.08;
+    g.racerad(1, 2) = 0.03;
+    out.str("");
+    bool stopped = false;
+    try {
+      zela1::checkdata(*m);
+    } catch (const zq::StopRun& s) {
+      stopped = true;
+      EXPECT_EQ(s.status(), 1);
+      EXPECT_EQ(s.where(), "zela1::checkdata");
+    }
+    EXPECT_EQ(stopped, c.stops);
+    if (!c.stops) {
+      EXPECT_EQ(out.str(), "");
+      continue;
+    }
+    const bool outer = std::string(c.lines).find("Outside") != std::string::npos;
+    const std::string tail =
+        outer ? "     The outside diameter must be larger than the outer raceway diameter.\n\n\n"
+              : "     The bore must not be negative and must be smaller than the inner\n"
+                "     raceway diameter.\n\n\n";
+    EXPECT_EQ(out.str(),
+              "\n     Execution terminating due to invalid bearing envelope on the bearing "
+              "envelope record\n" +
+                  std::string(c.lines) + tail);
+  }
+}
+
+}  // namespace
