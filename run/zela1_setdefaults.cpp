@@ -137,12 +137,13 @@ void checkElementGeometry(Model& m) {
       stop(m, negative, {"the race-land input record", label, g.racecrn(j)});
     }
   }
-  // Spherical profiles: race radius = 2 x crown radius x factor.
-  if ((kbrg == 3 || kbrg == 5) && !(g.racecurfac(1) > 0.0 && g.racecurfac(2) > 0.0)) {
+  // Spherical profiles: race radius = 2 x crown radius x factor. At a factor of 0.5 or less
+  // the race circle is no larger than the roller crown and every contact overlaps.
+  if ((kbrg == 3 || kbrg == 5) && !(g.racecurfac(1) > 0.5 && g.racecurfac(2) > 0.5)) {
     stop(m,
          "5X,\"Invalid race curvature factor on \",A,/,5X,"
          "\"Outer Race Cur Factor = \",E12.4,/,5X,\"Inner Race Cur Factor = \",E12.4,/,5X,"
-         "\"The race curvature factor must be greater than zero.\",/,/",
+         "\"The race curvature factor must be greater than 0.50.\",/,/",
          {record, g.racecurfac(1), g.racecurfac(2)});
   }
   // A circular crown of radius R spans a chord of at most 2 R. The crown of a spherical

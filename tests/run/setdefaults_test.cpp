@@ -1268,12 +1268,12 @@ TEST(SetDefaultsStops, SphericalRollerGeometry) {
        "     Invalid race curvature factor on the spherical tapered roller geometry input record\n"
        "     Outer Race Cur Factor =   0.0000E+00\n"
        "     Inner Race Cur Factor =   5.1000E-01\n"
-       "     The race curvature factor must be greater than zero.\n\n\n"},
-      {"race factor negative", 3, [](Model& m) { m.brggeom.racecurfac(2) = -0.5; },
+       "     The race curvature factor must be greater than 0.50.\n\n\n"},
+      {"race factor one half", 3, [](Model& m) { m.brggeom.racecurfac(2) = 0.5; },
        "     Invalid race curvature factor on the spherical roller geometry input record\n"
        "     Outer Race Cur Factor =   5.1000E-01\n"
-       "     Inner Race Cur Factor =  -5.0000E-01\n"
-       "     The race curvature factor must be greater than zero.\n\n\n"},
+       "     Inner Race Cur Factor =   5.0000E-01\n"
+       "     The race curvature factor must be greater than 0.50.\n\n\n"},
       {"longer than twice the crown radius", 3, [](Model& m) { m.brggeom.brecrn = 0.004; },
        "     Roller longer than twice its crown radius on the spherical roller geometry input "
        "record\n"
