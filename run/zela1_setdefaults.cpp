@@ -137,17 +137,22 @@ void checkElementGeometry(Model& m) {
       stop(m, negative, {"the race-land input record", label, g.racecrn(j)});
     }
   }
-  // Spherical profiles: race radius = 2 x crown radius x factor.
-  if ((kbrg == 3 || kbrg == 5) && !(g.racecurfac(1) > 0.0 && g.racecurfac(2) > 0.0)) {
+  // Spherical profiles: race radius = 2 x crown radius x factor. At a factor of 0.5 or less
+  // the race circle is no larger than the roller crown and every contact overlaps.
+  if ((kbrg == 3 || kbrg == 5) && !(g.racecurfac(1) > 0.5 && g.racecurfac(2) > 0.5)) {
     stop(m,
          "5X,\"Invalid race curvature factor on \",A,/,5X,"
          "\"Outer Race Cur Factor = \",E12.4,/,5X,\"Inner Race Cur Factor = \",E12.4,/,5X,"
-         "\"The race curvature factor must be greater than zero.\",/,/",
+         "\"The race curvature factor must be greater than 0.50.\",/,/",
          {record, g.racecurfac(1), g.racecurfac(2)});
   }
-  // A circular crown of radius R spans a chord of at most 2 R.
+  // A circular crown of radius R spans a chord of at most 2 R. The crown of a spherical
+  // tapered roller runs along its generatrix, (L/2)/cos(b) long on each side of the mid-plane,
+  // b the roller half angle.
   const bool crowned = kbrg == 3 || (kbrg == 2 && g.brecrn > 0.0 && g.brecrn < m.constants.crnlmt);
-  if (crowned && g.brelen > 2.0 * g.brecrn) {
+  const double halfAngle = (g.racetaper(1) - g.racetaper(2)) / 2.0 / m.constants.cang;
+  const double chord = kbrg == 5 ? g.brelen / std::cos(halfAngle) : g.brelen;
+  if ((crowned || kbrg == 5) && chord > 2.0 * g.brecrn) {
     stop(m,
          "5X,\"Roller longer than twice its crown radius on \",A,/,5X,"
          "\"Roller Length       = \",E12.4,/,5X,\"Roller Crown Radius = \",E12.4,/,5X,"
@@ -165,6 +170,26 @@ void checkElementGeometry(Model& m) {
            "\"Computed apex distance = \",E12.4,/,5X,"
            "\"The small end diameter of the roller would be negative.\",/,/",
            {record, g.brelen, (g.bredia / 2.0) / t});
+    }
+  }
+  // Spherical tapered rollers: the crown centre of the side facing a race must lie beyond the
+  // roller axis, i.e. the crown radius must exceed the distance from the crown crest to the
+  // axis, rm/cos(b) + s (rm the mid-length radius, s the crown's rise over the generatrix
+  // mid-point). The contacts tell the two sides of the crown apart by that. (Cone angles that
+  // give no taper are refused with the internal geometry.)
+  if (kbrg == 5 && halfAngle > 0.0) {
+    const double b = halfAngle;
+    const double r = g.brecrn;
+    const double rm = g.bredia / 2.0 - (g.brelen / 2.0) * std::tan(b);
+    const double lp = (g.brelen / 2.0) / std::cos(b);
+    const double crest = rm / std::cos(b) + lp * lp * (1.0 + lp * lp / (4.0 * r * r)) / (2.0 * r);
+    if (!(r > crest)) {
+      stop(m,
+           "5X,\"Roller crown radius too small on \",A,/,5X,"
+           "\"Roller Crown Radius        = \",E12.4,/,5X,"
+           "\"Crown crest to roller axis = \",E12.4,/,5X,"
+           "\"The crown centre must lie beyond the roller axis.\",/,/",
+           {record, g.brecrn, crest});
     }
   }
 }
@@ -642,6 +667,25 @@ void taperedGeometry(Model& m) {
   const double lc = l0 * std::cos(b);
   g.racerad(2, 1) = std::sin(g.racetaper(1) / cang) * lc;
   g.racerad(1, 2) = std::sin(g.racetaper(2) / cang) * lc;
+  if (g.kbrg != 5) return;
+
+  // Crown centres of the spherical tapered races (axial, radial; each race in its own frame).
+  // The nominal roller has the mid-points of its outer and inner generatrices on the cup and
+  // cone at their raceway points of axial 0, the points just set up (the cone reaches the
+  // common apex when the no-load position moves it axially, as for plain tapered rollers).
+  // The roller crown, of radius R through the ends of the generatrix, rises above the
+  // generatrix mid-point by the sagitta s of the half generatrix L' = (L/2)/cos(b) (two-term
+  // series, as the element geometry has it). Each race circle touches the crown at that crest:
+  // its centre lies on the raceway normal n = (sin a, cos a) through the crest (a the cone
+  // angle), racecurrad beyond it, inward for the cup and outward for the cone.
+  const double r = g.brecrn;
+  const double lp = (len / 2.0) / std::cos(b);
+  const double s = lp * lp * (1.0 + lp * lp / (4.0 * r * r)) / (2.0 * r);
+  const double a1 = g.racetaper(1) / cang, a2 = g.racetaper(2) / cang;
+  g.racecurcen(1, 1) = -(g.racecurrad(1) - s) * std::sin(a1);
+  g.racecurcen(2, 1) = g.racerad(2, 1) - (g.racecurrad(1) - s) * std::cos(a1);
+  g.racecurcen(1, 2) = (g.racecurrad(2) - s) * std::sin(a2);
+  g.racecurcen(2, 2) = g.racerad(1, 2) + (g.racecurrad(2) - s) * std::cos(a2);
 }
 
 void internalGeometry(Model& m) {
@@ -684,12 +728,15 @@ void reportCurveError(Model& m, const char* contact) {
   zela9::zela9(m);
 }
 
+// The race curves exist with a traction model (ktrac >= 0). The flange curve is read whenever a
+// flange is present and gives the roller end friction with or without a lubricant.
 void tractionCurves(Model& m) {
   auto& t = m.tracprop;
-  if (t.ktrac < 0) return;
-  for (int j = 1; j <= 2; ++j) {
-    zeld4::zeld4(m, t.ktractype, m.zela1.reracetc.sub<4>(j), t.reracecoeff.sub<5>(j));
-    reportCurveError(m, "re/race contact");
+  if (t.ktrac >= 0) {
+    for (int j = 1; j <= 2; ++j) {
+      zeld4::zeld4(m, t.ktractype, m.zela1.reracetc.sub<4>(j), t.reracecoeff.sub<5>(j));
+      reportCurveError(m, "re/race contact");
+    }
   }
   if (m.brggeom.kflnginds != 0 && t.krftrac == 0) {
     zeld4::zeld4(m, t.krftractype, m.zela1.reflngtc, t.reflngcoeff);

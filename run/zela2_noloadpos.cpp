@@ -1,11 +1,13 @@
 // No-load positions: rolling elements at equal azimuths touching the outer race without load,
 // races at their prescribed misalignments, the solved (inner) race at its prescribed
-// displacements plus an offset that takes up the clearance along the load. Non-dimensional
+// displacements plus an offset that takes up the clearance along the load (spherical tapered
+// rollers: on their crown crests, touching both races, see sphtaperedtakeup). Non-dimensional
 // lengths, radians. Frames are passive ("A to B" turns A-components into B-components, inverse =
 // transpose; zelb2 = R3 R2 R1); the azimuth frame of direction psi is R1(psi) of the inertial
 // frame: x along the bearing axis, z radially outward at azimuth psi (0 on +z, pi/2 on -y).
 #include <algorithm>
 #include <cmath>
+#include <string>
 
 #include "contact/zelc7.h"
 #include "model/model.h"
@@ -57,27 +59,94 @@ zq::Vec3 racepoint(Model& m, int j, double psi, zq::Mat3In tplane) {
 }
 
 // The clearance takes more room than the geometry gives: no start position lets the rolling
-// elements touch both races. Values in the user's length unit.
-[[noreturn]] void stopclearance(Model& m, bool axial, double clearance, double limit) {
+// elements touch both races. `what` names the distance printed (a component of the distance
+// between two centres that must fit within the limit); values in the user's length unit.
+[[noreturn]] void stopclearance(Model& m, const std::string& what, double distance, double limit) {
   const double sl = m.constants.slen;
+  std::string limitlabel = "Geometric limit";
+  limitlabel.resize(std::max(limitlabel.size(), what.size()), ' ');
+  std::string label = what;
+  label.resize(limitlabel.size(), ' ');
   m.devices.report.write(
       "/,5X,\"Execution terminating in Zela2 (NoLoadPos)\",/,"
       "5X,\"The internal clearance is larger than the bearing geometry allows:\",/,"
       "5X,\"no start position of the rolling elements touches both races.\",/,"
-      "5X,A,\" = \",E12.4,1X,A4,/,5X,\"Geometric limit  = \",E12.4,1X,A4,/,/",
-      {axial ? "Axial clearance " : "Radial clearance", std::abs(clearance) * sl, m.units.ulen,
-       limit * sl, m.units.ulen});
+      "5X,A,\" = \",E12.4,1X,A4,/,5X,A,\" = \",E12.4,1X,A4,/,/",
+      {label, std::abs(distance) * sl, m.units.ulen, limitlabel, limit * sl, m.units.ulen});
   zq::stopRun("zela2::noloadpos");
 }
 
 // sqrt(limit^2 - offset^2) of a start position. A negative argument from rounding alone (zero
-// clearance: below 1e-12 of the squared limit) is zero; a real one stops the run.
-double rootofgap(Model& m, double limit, double offset, bool axial) {
+// clearance: below 1e-12 of the squared limit) is zero; a real one stops the run, naming the
+// offset by `what`.
+double rootofgap(Model& m, double limit, double offset, const char* what) {
   const double l2 = limit * limit;
   const double arg = l2 - offset * offset;
   if (arg >= 0.0) return std::sqrt(arg);
   if (-arg <= 1.0e-12 * l2) return 0.0;
-  stopclearance(m, axial, offset, std::abs(limit));
+  stopclearance(m, what, offset, std::abs(limit));
+}
+
+constexpr const char* kRadialCentres = "Radial distance of race curvature centres";
+constexpr const char* kAxialCentres = "Axial distance of race curvature centres";
+constexpr const char* kRadialRaceways = "Radial distance of raceways at axial 0";
+
+// Tilt of race 1's axis in the azimuth plane whose frame is tplane (inertial to plane), as a
+// rotation about the plane's y axis: race 1's axis in plane components is the first column of
+// tplane inerttorace(1)^T. Zero without misalignment.
+double racetilt(Model& m, zq::Mat3In tplane) {
+  const auto tir = m.vecmats.inerttorace.sub<3, 3>(1);
+  double ax = 0.0, az = 0.0;
+  for (int n = 1; n <= 3; ++n) {
+    ax += tplane(1, n) * tir(1, n);
+    az += tplane(3, n) * tir(1, n);
+  }
+  return std::atan2(-az, ax) + 0.0;  // + 0.0: an untilted race gives +0, not -0
+}
+
+// Distance from the centre of spherical tapered roller i to the crest of its crown, along the
+// normal to the generatrix: the crown radius plus the signed distance of the crown centre
+// recurcen(2, i)/cos(taper) (negative: the centre lies beyond the roller axis).
+double crestdistance(const Brggeom& g, int i) {
+  return g.recrn(i) + g.recurcen(2, i) / g.recostaper(i);
+}
+
+// Axial take-up of the cone of a spherical tapered roller bearing, in the plane of the load
+// with the race curvature centres P1 (cup) and P2 (cone) of that plane (axial 1, radial 3) and
+// the cup's tilt `tilt` in that plane.
+// The roller keeps its nominal attitude: its axis at reax (plus the cup's tilt) from the bearing
+// axis, so the crown crest facing the cup lies on the normal of angle phi1 = reax + taper, the
+// one facing the cone on the normal of angle phi2 = reax - taper (taper the roller half angle),
+// directions n = (sin phi, cos phi). Crown centres: C1 = E + c n1 and C2 = E - c n2 with
+// c = recurcen(2)/cos(taper) (negative, beyond the axis), so that a crest lies h = R + c from
+// the roller centre E (R the crown radius).
+// 1. The roller touches the cup: the cup circle (radius rc1 about P1) and the crown are tangent
+//    at the crest on n1, so E = P1 + (rc1 - h) n1.
+// 2. Its crown centre facing the cone is C2 = E - c n2.
+// 3. The cone moves axially by ax until its circle (radius rc2) touches that crown:
+//    |P2 + (ax, 0) - C2| = rc2 - R, with W = P2 - C2: (Wa + ax)^2 + Wr^2 = (rc2 - R)^2. The
+//    cone's centre lies outward of the crown centre along the cone normal, which leans toward
+//    +x (positive cone angles): the positive root, ax = sqrt((rc2 - R)^2 - Wr^2) - Wa.
+//    With |Wr| >= rc2 - R (a prescribed radial displacement of the cone that leaves no room)
+//    the roller overlaps the cone at every axial position: the cone takes the position of
+//    least overlap, its centre level with the crown centre, ax = -Wa, where the root ends.
+// Each element is then placed as in step 1 in its own plane; without misalignment every roller
+// touches both races exactly.
+double sphtaperedtakeup(Model& m, const zq::Vec3& p1, const zq::Vec3& p2, double tilt) {
+  const auto& g = m.brggeom;
+  const double c = g.recurcen(2, 1) / g.recostaper(1);
+  const double phi1 = g.reax + g.retaper(1) + tilt;
+  const double phi2 = g.reax - g.retaper(1) + tilt;
+  const double d1 = g.racecurrad(1) - crestdistance(g, 1);
+  const double ea = p1(1) + d1 * std::sin(phi1);
+  const double er = p1(3) + d1 * std::cos(phi1);
+  const double c2a = ea - c * std::sin(phi2);
+  const double c2r = er - c * std::cos(phi2);
+  const double wa = p2(1) - c2a;
+  const double wr = p2(3) - c2r;
+  const double limit = g.racecurrad(2) - g.recrn(1);
+  if (!(std::abs(wr) < limit)) return -wa;
+  return std::sqrt(limit * limit - wr * wr) - wa;
 }
 
 [[noreturn]] void stoptype(Model& m) {
@@ -174,10 +243,10 @@ void noloadpos(Model& m) {
       const double d = g.racecurrad(1) + g.racecurrad(2) - g.redia(1);
       if (dr <= d) {
         if (axfree) {
-          ax = rootofgap(m, d, dr, false) - da;
+          ax = rootofgap(m, d, dr, kRadialCentres) - da;
         } else if (radfree) {
           m.setupa4.kf(1) = 1;
-          rad = rootofgap(m, d, da, true) - dr;
+          rad = rootofgap(m, d, da, kAxialCentres) - dr;
         }
       } else if (axfree) {
         ax = -da;
@@ -194,20 +263,14 @@ void noloadpos(Model& m) {
     case 3:
       if (radfree) {
         const double d = g.racecurrad(1) + g.racecurrad(2) - g.redia(1);
-        rad = -s * rootofgap(m, d, da, true) - dr;
+        rad = -s * rootofgap(m, d, da, kAxialCentres) - dr;
       }
       break;
     case 4:
-      if (axfree) ax = s * rootofgap(m, g.redia(1), dr, false) - da;
+      if (axfree) ax = s * rootofgap(m, g.redia(1), dr, kRadialRaceways) - da;
       break;
     case 5:
-      if (axfree) {
-        const double d5 =
-            g.racecurrad(1) + g.racecurrad(2) -
-            2.0 * (std::sqrt(g.recurcen(1, 1) * g.recurcen(1, 1) + g.recurcen(2, 1) * g.recurcen(2, 1)) +
-                   g.recrn(1));
-        ax = s * rootofgap(m, d5, dr, false) - da;
-      }
+      if (axfree) ax = sphtaperedtakeup(m, p01, p02, racetilt(m, t0));
       break;
     default:
       stoptype(m);
@@ -241,7 +304,7 @@ void noloadpos(Model& m) {
           // sqrt(l^2 - x1^2) beyond it. For a ball of nominal size this is l cos(shim angle);
           // the root keeps the contact for a ball of another size or grown by heat.
           xa = 0.0;
-          xr = p1(3) + rootofgap(m, l, p1(1), true);
+          xr = p1(3) + rootofgap(m, l, p1(1), "Axial offset of the outer race curvature centre");
         } else {
           xa = p1(1) + std::sin(alpha) * l;
           xr = p1(3) + std::cos(alpha) * l;
@@ -258,11 +321,21 @@ void noloadpos(Model& m) {
         slot(m, i, 8) = tilt;
         break;
       }
-      case 3:
-      case 5: {
+      case 3: {
         const double l = g.racecurrad(1) - g.redia(i) / 2.0;
         xa = p1(1) + std::sin(alpha) * l;
         xr = p1(3) + std::cos(alpha) * l;
+        break;
+      }
+      case 5: {
+        // On the cup's crown normal, the element's crest distance short of the cup radius
+        // (see sphtaperedtakeup); the roller axis follows the tilt of the cup.
+        tilt = racetilt(m, tia);
+        const double phi = g.reax + g.retaper(i) + tilt;
+        const double l = g.racecurrad(1) - crestdistance(g, i);
+        xa = p1(1) + std::sin(phi) * l;
+        xr = p1(3) + std::cos(phi) * l;
+        slot(m, i, 8) = tilt;
         break;
       }
       default:

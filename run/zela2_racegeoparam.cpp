@@ -22,11 +22,13 @@ namespace {
 double sagitta(double c, double r) { return c * c * (1.0 + c * c / (4.0 * r * r)) / (2.0 * r); }
 
 // The Hertz constants of a flange contact need a roller end with finite curvatures: a flat end
-// needs a corner radius above zero, a spherical end a radius of at least half the roller
-// diameter (below it the end cannot meet the roller's edge). Values in the user's length unit.
+// needs a corner radius above zero (spherical tapered rollers have none: their flanged ends
+// must be spherical), a spherical end a radius of at least half the roller diameter (below it
+// the end cannot meet the roller's edge). Values in the user's length unit.
 [[noreturn]] void stopflangeend(Model& m, int k, int j, bool spherical, double radius,
                                 double limit) {
   const double sl = m.constants.slen;
+  const auto& g = m.brggeom;
   auto& rep = m.devices.report;
   rep.write("/,5X,\"Execution terminating in Zela2\"", {});
   if (spherical) {
@@ -35,6 +37,15 @@ double sagitta(double c, double r) { return c * c * (1.0 + c * c / (4.0 * r * r)
               "diameter.\",/,5X,\"Roller end radius  = \",E12.4,1X,A4,/,5X,"
               "\"Half roller dia    = \",E12.4,1X,A4,/,/",
               {k, j, radius * sl, m.units.ulen, limit * sl, m.units.ulen});
+  } else if (g.kbrg == 5) {
+    // A spherical tapered roller has no corner radius on its geometry record: a flat end
+    // cannot run against a flange, an end sphere can.
+    rep.write("5X,\"Flat roller end facing flange \",I1,\" of race \",I1,"
+              "\" has no corner radius:\",/,5X,\"a spherical tapered roller has no corner "
+              "radius input. Give this roller end\",/,5X,\"an end radius of at least half the "
+              "roller diameter on the spherical tapered\",/,5X,\"roller geometry record.\",/,5X,"
+              "\"Half roller dia    = \",E12.4,1X,A4,/,/",
+              {k, j, g.bredia / 2.0 * sl, m.units.ulen});
   } else {
     rep.write("5X,\"Flat roller end facing flange \",I1,\" of race \",I1,"
               "\" has no corner radius:\",/,5X,\"the corner radius must be greater than "

@@ -382,7 +382,10 @@ std::vector<Example> examples() {
             {"    RE/RACE   HYPOTHETICAL MODEL TYPE: 0"},
             {"    OUTER RACE   0.0000E+00  0.00000E+00  0.00000E+00  0.00000E+00  0.00000E+00"},
             {"    RE/FLANGE HYPOTHETICAL MODEL TYPE: 2"},
-            prefix(sp(14) + "   0.0000E+00  0.00000E+00  8.00000E-02  2.54000E-02" + sp(13)),
+            // the rib curve is built without a lubricant too: type 2 from 0 to 0.08 with the
+            // initial slope 0.0254 s/in is (0 - 0.08, 0, -0.0254/(0 - 0.08), 0.08)
+            {sp(14) + "   0.0000E+00  0.00000E+00  8.00000E-02  2.54000E-02" + sp(13) +
+             " -8.00000E-02  0.00000E+00  3.17500E-01  8.00000E-02"},
             // silicon nitride elements: shear exponent 16e + h - 2 = 18.1111
             prefix("     Rolling Element   1.8111E+01   2.3333E+00"),
             // life codes 51/1: Si Nitride 6.0, air melt 1.0, hardness 80 HRC capped at 2.0

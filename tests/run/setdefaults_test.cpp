@@ -937,6 +937,71 @@ TEST(TaperedGeometry, RollerTouchesBothConesAtItsMidLength) {
   }
 }
 
+TEST(SphericalTaperedGeometry, RaceCirclesTouchTheCrownCrestsOverTheConePoints) {
+  // Construction in the axial plane, apex of the cones at the origin, x along the bearing axis
+  // toward the rollers: the roller on the common apex with its centre Q at the pitch radius on
+  // the mean cone, the feet c1, c2 of the normals from Q on the cup and cone generators (the
+  // mid-points of the roller's generatrices, at the raceway radii of axial 0 in each race's
+  // frame). The roller crown is the exact circle of radius R through the generatrix ends, L'
+  // = (L/2)/cos b from the mid-point: its crest stands R - sqrt(R^2 - L'^2) out of the
+  // generatrix. Each race circle touches the crown at the crest: centre on the outward
+  // generator normal nu through the crest, racecurrad back. In race j's frame (axial 0 at c_j,
+  // axial coordinate pointing toward the apex) the centre is (c_jx - O_jx, O_jy). The program
+  // takes the crown rise from the two-term sagitta series, which falls short of the exact
+  // circle by less than L'^6/(8 R^5) for L' < R/2.
+  struct Case {
+    double a1, a2, d, len, r, f1, f2;
+  };
+  const Case cases[] = {{14.0, 10.0, 0.0106, 0.015, 0.08, 0.52, 0.51},
+                        {25.0, 15.0, 0.0106, 0.015, 0.05, 0.505, 0.502},
+                        {16.0, 12.0, 0.01, 0.01, 0.2, 0.51, 0.51},
+                        {9.0, 7.0, 0.02, 0.03, 0.3, 0.6, 0.55}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.a1);
+    Bearing r(5);
+    auto& g = r->brggeom;
+    g.racetaper(1) = c.a1;
+    g.racetaper(2) = c.a2;
+    g.bredia = c.d;
+    g.brelen = c.len;
+    g.brecrn = c.r;
+    g.racecurfac(1) = c.f1;
+    g.racecurfac(2) = c.f2;
+    r.defaults();
+    EXPECT_EQ(r.out.str(), "");
+    const double deg = kPi / 180.0;
+    const double a1 = c.a1 * deg, a2 = c.a2 * deg, am = (a1 + a2) / 2.0, b = (a1 - a2) / 2.0;
+    const double q = (g.pitchdia / 2.0) / std::sin(am);
+    const double qx = q * std::cos(am), qy = q * std::sin(am);
+    const double d1 = qx * std::cos(a1) + qy * std::sin(a1);
+    const double d2 = qx * std::cos(a2) + qy * std::sin(a2);
+    const double c1x = d1 * std::cos(a1), c1y = d1 * std::sin(a1);
+    const double c2x = d2 * std::cos(a2), c2y = d2 * std::sin(a2);
+    const double lp = (c.len / 2.0) / std::cos(b);
+    const double rise = c.r - std::sqrt(c.r * c.r - lp * lp);
+    const double rc1 = 2.0 * c.r * c.f1, rc2 = 2.0 * c.r * c.f2;
+    EXPECT_NEAR(g.racecurrad(1), rc1, 1e-15);
+    EXPECT_NEAR(g.racecurrad(2), rc2, 1e-15);
+    // Outward normals: away from the roller axis at the cup, toward the bearing axis at the
+    // cone.
+    const double nu1x = -std::sin(a1), nu1y = std::cos(a1);
+    const double nu2x = std::sin(a2), nu2y = -std::cos(a2);
+    const double o1x = c1x + (rise - rc1) * nu1x, o1y = c1y + (rise - rc1) * nu1y;
+    const double o2x = c2x + (rise - rc2) * nu2x, o2y = c2y + (rise - rc2) * nu2y;
+    const double tol = std::pow(lp, 6) / (8.0 * std::pow(c.r, 5)) + 1e-15;
+    EXPECT_NEAR(g.racecurcen(1, 1), c1x - o1x, tol);
+    EXPECT_NEAR(g.racecurcen(2, 1), o1y, tol);
+    EXPECT_NEAR(g.racecurcen(1, 2), c2x - o2x, tol);
+    EXPECT_NEAR(g.racecurcen(2, 2), o2y, tol);
+    // Each circle passes the raceway point of axial 0 at the crown's rise from it, along the
+    // raceway normal: the distance from the centre to that point is racecurrad less the rise.
+    EXPECT_NEAR(std::hypot(g.racecurcen(1, 1), g.racecurcen(2, 1) - g.racerad(2, 1)), rc1 - rise,
+                tol);
+    EXPECT_NEAR(std::hypot(g.racecurcen(1, 2), g.racecurcen(2, 2) - g.racerad(1, 2)), rc2 - rise,
+                tol);
+  }
+}
+
 // ---- traction curves and lubricant -------------------------------------------------------------
 
 std::string pad(const std::string& s, std::size_t n) { return s + std::string(n - s.size(), ' '); }
@@ -968,6 +1033,34 @@ TEST(TractionCurves, CoefficientsGoToTheirContacts) {
   const double flange[5] = {-0.08, 0.0, 12.5, 0.08, -1.0};
   for (int k = 1; k <= 5; ++k) EXPECT_NEAR(t.reflngcoeff(k), flange[k - 1], 1e-15) << k;
   EXPECT_EQ(r.out.str(), "");
+}
+
+TEST(TractionCurves, FlangeCurveWithoutLubricant) {
+  // No traction model (ktrac = -1): the race curves are not built, the flange curve is, when a
+  // flange is present. Type 2 from mu0 = 0 to 0.08 with initial slope 0.0254:
+  // co = (0 - 0.08, 0, -0.0254/(0 - 0.08), 0.08, -1) = (-0.08, 0, 0.3175, 0.08, -1).
+  for (bool flange : {true, false}) {
+    SCOPED_TRACE(flange);
+    Bearing r(4);
+    auto& t = r->tracprop;
+    ASSERT_EQ(t.ktrac, -1);
+    t.ktractype = 0;
+    t.krftractype = 2;
+    r->brggeom.kflngind(1, 2) = flange ? 1 : 0;
+    auto& fc = r->zela1.reflngtc;
+    fc(1) = 0.0;
+    fc(2) = 0.08;
+    fc(3) = 0.0254;
+    fc(4) = 0.0;
+    r.defaults();
+    const double expected[5] = {-0.08, 0.0, 0.3175, 0.08, -1.0};
+    for (int k = 1; k <= 5; ++k) {
+      EXPECT_NEAR(t.reflngcoeff(k), flange ? expected[k - 1] : 0.0, 1e-15) << k;
+      EXPECT_EQ(t.reracecoeff(k, 1), 0.0) << k;
+      EXPECT_EQ(t.reracecoeff(k, 2), 0.0) << k;
+    }
+    EXPECT_EQ(r.out.str(), "");
+  }
 }
 
 TEST(TractionCurves, BadRaceCurveStopsWithTheContactNamed) {
@@ -1175,18 +1268,36 @@ TEST(SetDefaultsStops, SphericalRollerGeometry) {
        "     Invalid race curvature factor on the spherical tapered roller geometry input record\n"
        "     Outer Race Cur Factor =   0.0000E+00\n"
        "     Inner Race Cur Factor =   5.1000E-01\n"
-       "     The race curvature factor must be greater than zero.\n\n\n"},
-      {"race factor negative", 3, [](Model& m) { m.brggeom.racecurfac(2) = -0.5; },
+       "     The race curvature factor must be greater than 0.50.\n\n\n"},
+      {"race factor one half", 3, [](Model& m) { m.brggeom.racecurfac(2) = 0.5; },
        "     Invalid race curvature factor on the spherical roller geometry input record\n"
        "     Outer Race Cur Factor =   5.1000E-01\n"
-       "     Inner Race Cur Factor =  -5.0000E-01\n"
-       "     The race curvature factor must be greater than zero.\n\n\n"},
+       "     Inner Race Cur Factor =   5.0000E-01\n"
+       "     The race curvature factor must be greater than 0.50.\n\n\n"},
       {"longer than twice the crown radius", 3, [](Model& m) { m.brggeom.brecrn = 0.004; },
        "     Roller longer than twice its crown radius on the spherical roller geometry input "
        "record\n"
        "     Roller Length       =   1.0000E-02\n"
        "     Roller Crown Radius =   4.0000E-03\n"
        "     The crown arc cannot span the roller length.\n\n\n"},
+      // The crown of a spherical tapered roller spans its generatrix, L/cos b with b = 2 deg:
+      // 0.01/0.99939083 = 1.0006095e-2, more than 2 x 5.0015e-3 although L itself is less.
+      {"spherical tapered generatrix longer than twice the crown radius", 5,
+       [](Model& m) { m.brggeom.brecrn = 0.0050015; },
+       "     Roller longer than twice its crown radius on the spherical tapered roller geometry "
+       "input record\n"
+       "     Roller Length       =   1.0000E-02\n"
+       "     Roller Crown Radius =   5.0015E-03\n"
+       "     The crown arc cannot span the roller length.\n\n\n"},
+      // Crest to axis: rm/cos b + s with rm = 0.005 - 0.005 tan 2 deg = 4.825396e-3,
+      // L' = 0.005/cos 2 deg = 5.003048e-3, s = L'^2 (1 + L'^2/(4 R^2))/(2 R) = 2.448537e-3 for
+      // R = 6e-3: 4.828338e-3 + 2.448537e-3 = 7.276784e-3 > R.
+      {"spherical tapered crown centre short of the axis", 5,
+       [](Model& m) { m.brggeom.brecrn = 0.006; },
+       "     Roller crown radius too small on the spherical tapered roller geometry input record\n"
+       "     Roller Crown Radius        =   6.0000E-03\n"
+       "     Crown crest to roller axis =   7.2768E-03\n"
+       "     The crown centre must lie beyond the roller axis.\n\n\n"},
       {"crowned cylinder longer than twice the crown radius", 2,
        [](Model& m) { m.brggeom.brecrn = 0.004; },
        "     Roller longer than twice its crown radius on input Record 5B.1\n"
@@ -1316,6 +1427,19 @@ TEST(SetDefaultsStops, LimitShapesStillRun) {
     EXPECT_TRUE(std::isfinite(t->brggeom.bremi(2))) << kbrg;
   }
   EXPECT_EQ(c.out.str(), "");
+  // Spherical tapered fixture: the crown centre reaches the roller axis where R equals the
+  // crest-to-axis distance rm/cos b + s(R) (see SphericalRollerGeometry), at R = 6.885768e-3
+  // (bisection of R - rm/cos b - s(R)). Just above it the roller runs, just below it stops.
+  for (double crown : {6.89e-3, 6.88e-3}) {
+    Bearing s(5);
+    s->brggeom.brecrn = crown;
+    if (crown > 6.885768e-3) {
+      EXPECT_NO_THROW(s.defaults());
+      EXPECT_EQ(s.out.str(), "");
+    } else {
+      EXPECT_THROW(s.defaults(), zq::StopRun);
+    }
+  }
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // No-load positions checked by geometry worked out here: ball centres at the groove radius less
 // the ball radius from the groove centres, roller generatrices on the outer raceway, spherical
-// roller centres at the race radius less the roller radius from the race sphere centre; every
-// frame a proper rotation; prescribed displacements kept exactly; the clearance offset along the
-// load; the stop blocks line by line; the shipped examples run through input and set-up.
+// roller centres at the race radius less the roller radius from the race sphere centre,
+// spherical tapered rollers touching both races by the point-contact relation of the race
+// contacts and sitting on the common apex of the cones; every frame a proper rotation;
+// prescribed displacements kept exactly; the clearance offset along the load; the stop blocks
+// line by line; the shipped examples run through input and set-up.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -144,13 +146,101 @@ void expectRollerOnOuterRaceway(const Model& m, int i, double tol = 1e-12) {
   }
 }
 
-// Centre of a spherical (or spherical tapered) roller at the outer race radius less the
-// roller radius from the outer race's curvature centre.
+// Centre of a spherical roller at the outer race radius less the roller radius from the outer
+// race's curvature centre.
 void expectSphericalTouchesOuter(const Model& m, int i) {
   const auto& g = m.brggeom;
   EXPECT_NEAR(planeDistance(m, i, g.racecurcen(1, 1), g.racecurcen(2, 1)),
               g.racecurrad(1) - g.redia(i) / 2.0, 1e-12)
       << "element " << i;
+}
+
+// Point contact of a crowned element with a curved race, as the race contacts form it: the
+// element centre seen from race j's centre in the race frame (inertial to race applied to the
+// difference of the centres), the race azimuth of the element, the element's crown centre
+// facing race j (of the two mirror images of the crown-centre offset, the one on the far side
+// from race j: for race 1 the one whose radial component points inward), V from the race's
+// curvature centre to that crown centre in the race azimuth frame. approach = |V| + R - rc
+// (zero: touching; positive: overlap). `normal` receives V/|V| (azimuth components).
+struct CrownContact {
+  double approach;
+  double normal[3];
+};
+
+CrownContact crownContact(const Model& m, int i, int j) {
+  const auto& g = m.brggeom;
+  const auto& vm = m.vecmats;
+  const auto tir = vm.inerttorace.sub<3, 3>(j);
+  const auto tib = vm.inerttore.sub<3, 3>(i);
+  double tbr[3][3], bgrgr[3];
+  for (int r = 1; r <= 3; ++r) {
+    bgrgr[r - 1] = 0.0;
+    for (int n = 1; n <= 3; ++n) bgrgr[r - 1] += tir(r, n) * (vm.regci(n, i) - vm.racegc(n, j));
+    for (int q = 1; q <= 3; ++q) {
+      tbr[r - 1][q - 1] = 0.0;
+      for (int n = 1; n <= 3; ++n) tbr[r - 1][q - 1] += tir(r, n) * tib(q, n);
+    }
+  }
+  // Race azimuth: the element centre at (-r sin psi, r cos psi) in the race's y-z plane.
+  const double psi = std::atan2(-bgrgr[1], bgrgr[2]);
+  const double cs = std::cos(psi), sn = std::sin(psi);
+  auto toAzimuth = [&](const double v[3], double out[3]) {
+    out[0] = v[0];
+    out[1] = cs * v[1] + sn * v[2];
+    out[2] = -sn * v[1] + cs * v[2];
+  };
+  double centre[3], tbra[3][3];
+  toAzimuth(bgrgr, centre);
+  for (int q = 0; q < 3; ++q) {
+    const double col[3] = {tbr[0][q], tbr[1][q], tbr[2][q]};
+    double out[3];
+    toAzimuth(col, out);
+    for (int r = 0; r < 3; ++r) tbra[r][q] = out[r];
+  }
+  // Crown-centre offset in the element frame, turned about the element axis into the plane.
+  const double ca = g.recurcen(1, i), cr = g.recurcen(2, i);
+  double turn = std::atan(tbra[1][2] / tbra[1][1]);
+  if (ca != 0.0) {
+    const double q = tbra[1][0] * ca / (std::hypot(tbra[1][1], tbra[1][2]) * cr);
+    turn += std::asin(q);
+  }
+  double bcb[3] = {ca, -cr * std::sin(turn), cr * std::cos(turn)};
+  const double sg = j == 1 ? 1.0 : -1.0;
+  if (sg * (tbra[2][0] * bcb[0] + tbra[2][1] * bcb[1] + tbra[2][2] * bcb[2]) > 0.0) {
+    bcb[1] = -bcb[1];
+    bcb[2] = -bcb[2];
+  }
+  double v[3];
+  for (int r = 0; r < 3; ++r)
+    v[r] = centre[r] + tbra[r][0] * bcb[0] + tbra[r][1] * bcb[1] + tbra[r][2] * bcb[2];
+  v[0] -= g.racecurcen(1, j);
+  v[2] -= g.racecurcen(2, j);
+  const double len = std::sqrt(v[0] * v[0] + v[1] * v[1] + v[2] * v[2]);
+  CrownContact c{len + g.recrn(i) - g.racecurrad(j), {v[0] / len, v[1] / len, v[2] / len}};
+  return c;
+}
+
+// Spherical tapered rollers: every roller touches the cup; with `cone`, the cone too.
+void expectSphericalTaperedTouches(const Model& m, bool cone, double tol = 1e-12) {
+  for (int i = 1; i <= m.brggeom.nre; ++i) {
+    EXPECT_NEAR(crownContact(m, i, 1).approach, 0.0, tol) << "element " << i << " on the cup";
+    if (cone) {
+      EXPECT_NEAR(crownContact(m, i, 2).approach, 0.0, tol) << "element " << i << " on the cone";
+    }
+  }
+}
+
+// Spherical tapered roller centres near the pitch radius. The nominal roller centre lies on the
+// roller axis at the apex distance L0 from the common apex of the cones, at the radius
+// L0 sin(mean cone angle) = pitchdia/2. The cup's radial growth carries the rollers out with
+// it; the roller's own growth changes its radius by at most its radius growth.
+void expectSphericalTaperedNearPitch(const Model& m) {
+  const auto& g = m.brggeom;
+  const double nominal = g.bredia / 2.0 - g.relen(1) * g.retantaper(1);
+  const double tol =
+      std::abs(m.opcond.raceexp(1)) + std::abs(g.rerad(1) - nominal) + 1e-12;
+  for (int i = 1; i <= g.nre; ++i)
+    EXPECT_NEAR(m.vecmats.regc(2, i), g.pitchdia / 2.0, tol) << "element " << i;
 }
 
 void expectTouchesRaceOne(const Model& m) {
@@ -163,8 +253,11 @@ void expectTouchesRaceOne(const Model& m) {
       case 4:
         if (zqtest::profileRadiusReady()) expectRollerOnOuterRaceway(m, i);
         break;
-      default:
+      case 3:
         expectSphericalTouchesOuter(m, i);
+        break;
+      default:
+        EXPECT_NEAR(crownContact(m, i, 1).approach, 0.0, 1e-12) << "element " << i;
         break;
     }
   }
@@ -190,6 +283,11 @@ TEST(NoLoadPositions, EveryElementTouchesTheOuterRaceWithConsistentFrames) {
     auto b = zqtest::setUpBearing(which);
     expectConsistentFrames(b->m());
     expectTouchesRaceOne(b->m());
+    if (which == BearingCase::kSphericalTaperedSi) {
+      // Axial position free: the cone took up the clearance and every roller touches it.
+      expectSphericalTaperedTouches(b->m(), true);
+      expectSphericalTaperedNearPitch(b->m());
+    }
     EXPECT_EQ(b->m().setupa4.renoloadpos(1), b->m().vecmats.regc(1, 1));
     EXPECT_EQ(b->m().setupa4.rerefpos(2), b->m().vecmats.regc(2, 1));
   }
@@ -408,6 +506,166 @@ TEST(NoLoadPositions, SphericalRollerAtTheLoadTouchesBothSpheres) {
   EXPECT_NEAR(planeDistance(m, 1, cx, cr), g.racecurrad(2) - g.redia(1) / 2.0, 1e-12);
 }
 
+// Spherical tapered bearings of various shapes, parts at room temperature, standing, without
+// fits (the geometry as the defaults derive it). Construction in the axial plane: the cup's
+// cone has its apex on the bearing axis at axial Lc cos a1 (Lc = L0 cos b the distance from the
+// apex to the raceway point of axial 0, L0 = (pitchdia/2)/sin(am) the apex distance of the
+// roller centre, a1, a2 the cone angles, am their mean, b half their difference). A roller
+// symmetric about its axis, on the common apex with both generatrices on the cones, has its
+// centre at L0 from the apex along the mean cone, touches the races at its crown crests, where
+// the contact normals are the cone normals, and the cone's apex reaches the cup's: the cone
+// moves by Lc (cos a1 - cos a2).
+struct SphTaperedShape {
+  const char* name;
+  double a1, a2;   // cone angles (deg)
+  double crown;    // roller profile radius (m)
+  double f1, f2;   // race curvature factors
+  int nre;
+};
+
+void noGrowth(Model& m) {
+  auto& o = m.opcond;
+  o.hsngtemp = o.shfttemp = o.racetemp(1) = o.racetemp(2) = o.retemp(1) = o.roomtemp;
+  o.rpm(1) = o.rpm(2) = 0.0;
+  o.racefit(1) = o.racefit(2) = 0.0;
+}
+
+std::unique_ptr<zqtest::TestBearing> sphTapered(const SphTaperedShape& c) {
+  auto b = zqtest::makeBearing(BearingCase::kSphericalTaperedSi);
+  Model& m = b->m();
+  auto& g = m.brggeom;
+  g.racetaper(1) = c.a1;
+  g.racetaper(2) = c.a2;
+  g.brecrn = c.crown;
+  g.racecurfac(1) = c.f1;
+  g.racecurfac(2) = c.f2;
+  g.nre = c.nre;
+  // The guide flange's face angle midway between its bounds -b and a - b, a = asin(D/(2 E)).
+  const double a = std::asin(g.bredia / (2.0 * g.breendrad(1))) * 180.0 / kPi;
+  g.flngang(1, 2) = a / 2.0 - (c.a1 - c.a2) / 2.0;
+  noGrowth(m);
+  zqtest::internalGeometry(m);
+  return b;
+}
+
+const SphTaperedShape kShapes[] = {{"30208 envelope", 14.0, 10.0, 0.08, 0.52, 0.51, 16},
+                                   {"steep cup, close conformity", 25.0, 15.0, 0.05, 0.505,
+                                    0.502, 12},
+                                   {"shallow cones, large crown", 9.0, 7.0, 0.3, 0.6, 0.55, 20},
+                                   {"wide taper, odd count", 30.0, 20.0, 0.04, 0.51, 0.51, 9}};
+
+TEST(SphericalTaperedNoLoad, RollersTouchBothRacesAtTheCrestsOnTheCommonApex) {
+  for (const auto& c : kShapes) {
+    SCOPED_TRACE(c.name);
+    auto b = sphTapered(c);
+    zqtest::scale(b->m());
+    zela2::zela2(b->m());
+    const Model& m = b->m();
+    const auto& g = m.brggeom;
+    expectConsistentFrames(m);
+    expectSphericalTaperedTouches(m, true);
+    const double deg = kPi / 180.0;
+    const double a1 = c.a1 * deg, a2 = c.a2 * deg, am = (a1 + a2) / 2.0, hb = (a1 - a2) / 2.0;
+    const double l0 = (g.pitchdia / 2.0) / std::sin(am);
+    const double lc = l0 * std::cos(hb);
+    EXPECT_NEAR(m.vecmats.racegc(1, 2), lc * (std::cos(a1) - std::cos(a2)), 1e-12);
+    for (int i = 1; i <= g.nre; ++i) {
+      EXPECT_NEAR(m.vecmats.regc(1, i), lc * std::cos(a1) - l0 * std::cos(am), 1e-12) << i;
+      EXPECT_NEAR(m.vecmats.regc(2, i), l0 * std::sin(am), 1e-12) << i;
+      EXPECT_EQ(m.genvecs.x(12 * (i - 1) + 9), 0.0) << i;  // no tilt
+      // Contact normals: along the cup normal (sin a1, cos a1) from the cup's centre, against
+      // the cone normal (sin a2, cos a2) from the cone's centre.
+      const CrownContact k1 = crownContact(m, i, 1), k2 = crownContact(m, i, 2);
+      const double* n1 = k1.normal;
+      const double* n2 = k2.normal;
+      EXPECT_NEAR(std::atan2(n1[0], n1[2]), a1, 1e-11) << i;
+      EXPECT_NEAR(std::atan2(-n2[0], -n2[2]), a2, 1e-11) << i;
+      EXPECT_NEAR(n1[1], 0.0, 1e-13);
+      EXPECT_NEAR(n2[1], 0.0, 1e-13);
+    }
+  }
+}
+
+TEST(SphericalTaperedNoLoad, HeldAxialPositionKeepsTheCupContactOnly) {
+  // Axial displacement prescribed (10 um): the cone stays where it is put and the rollers still
+  // lie on the cup; on the cone they now overlap or stand off.
+  auto b = sphTapered(kShapes[0]);
+  Model& m = b->m();
+  m.options.kfs(1) = 1;
+  m.opcond.appdisp(1) = 1.0e-5;
+  zqtest::scale(m);
+  zela2::zela2(m);
+  EXPECT_EQ(m.vecmats.racegc(1, 2), m.opcond.appdisp(1));
+  expectSphericalTaperedTouches(m, false);
+  EXPECT_GT(std::abs(crownContact(m, 1, 2).approach), 1e-6);
+}
+
+TEST(SphericalTaperedNoLoad, RollersFollowATiltedCup) {
+  // Cup tilted about y, axial position free. In the azimuth planes 0 and pi the tilt lies in
+  // the plane: the rollers there tilt with the cup and touch it exactly, and the roller at
+  // azimuth 0 (the load plane) the cone as well. Elsewhere part of the tilt turns the cup about
+  // the radial direction, which the roller's tilt in its plane cannot follow: an overlap of
+  // second order in the tilt, largest at azimuth pi/2, four times larger at twice the tilt
+  // (below 1e-6 roller radii at 1 mrad).
+  double quarter[2] = {0.0, 0.0};
+  for (int k = 0; k < 2; ++k) {
+    const double tilt = 1.0e-3 * (k + 1);
+    SCOPED_TRACE(tilt);
+    auto b = sphTapered(kShapes[0]);
+    b->m().opcond.appmis(1, 1) = tilt;
+    zqtest::scale(b->m());
+    zela2::zela2(b->m());
+    const Model& m = b->m();
+    const int nre = m.brggeom.nre;
+    ASSERT_EQ(nre % 4, 0);
+    for (int i = 1; i <= nre; ++i) {
+      const double th = m.vecmats.regc(3, i);
+      const bool inplane = i == 1 || i == nre / 2 + 1;
+      const double tol = inplane ? 1e-12 : 1e-6 * std::pow(tilt / 1e-3, 2);
+      EXPECT_NEAR(crownContact(m, i, 1).approach, 0.0, tol) << i;
+      EXPECT_NEAR(m.genvecs.x(12 * (i - 1) + 9), tilt * std::cos(th), 1e-9) << i;
+    }
+    quarter[k] = crownContact(m, nre / 4 + 1, 1).approach;
+    EXPECT_NEAR(crownContact(m, 1, 2).approach, 0.0, 1e-12);
+    expectConsistentFrames(m);
+  }
+  EXPECT_GT(quarter[0], 0.0);
+  EXPECT_LT(quarter[0], 1e-6);
+  EXPECT_NEAR(quarter[1] / quarter[0], 4.0, 0.05);
+}
+
+TEST(SphericalTaperedNoLoad, RadialDisplacementBeyondTheRoomTakesTheLeastOverlap) {
+  // Cone displaced radially toward the cup at azimuth 0, axial position free. The room for it,
+  // from the crown-centre geometry: the cone's centre sits (rc2 - R) cos a2 radially from the
+  // roller's crown centre and may come (rc2 - R) close, (0.0816 - 0.08) (1 - cos 10 deg)
+  // = 24.3 um. Within it the roller at azimuth 0 touches the cone; beyond it overlaps, least at
+  // the axial position taken (a minimum of the overlap over the axial position).
+  for (double dz : {1.0e-5, 5.0e-5}) {
+    SCOPED_TRACE(dz);
+    auto b = sphTapered(kShapes[0]);
+    Model& m = b->m();
+    m.options.kfs = {0, 1, 1, 1, 1};
+    m.opcond.appdisp(3) = dz;
+    zqtest::scale(m);
+    zela2::zela2(m);
+    EXPECT_EQ(m.vecmats.racegc(3, 2), m.opcond.appdisp(3));
+    expectSphericalTaperedTouches(m, false);
+    const double here = crownContact(m, 1, 2).approach;
+    ASSERT_TRUE(std::isfinite(here));
+    if (dz < 2.43e-5) {
+      EXPECT_NEAR(here, 0.0, 1e-12);
+    } else {
+      EXPECT_GT(here, 0.0);
+      const double step = 1.0e-4;
+      for (double d : {-step, step}) {
+        m.vecmats.racegc(1, 2) += d;
+        EXPECT_GT(crownContact(m, 1, 2).approach, here) << d;
+        m.vecmats.racegc(1, 2) -= d;
+      }
+    }
+  }
+}
+
 // ---------------------------------------------------------------- prescribed displacements
 
 TEST(NoLoadPositions, PrescribedDisplacementsAreKeptExactly) {
@@ -468,8 +726,8 @@ TEST(NoLoadPositionStops, ClearanceBeyondTheGeometryStops) {
             "\n     Execution terminating in Zela2 (NoLoadPos)\n"
             "     The internal clearance is larger than the bearing geometry allows:\n"
             "     no start position of the rolling elements touches both races.\n"
-            "     Axial clearance  =   1.0000E-03  (m)\n"
-            "     Geometric limit  =   6.3500E-04  (m)\n\n\n");
+            "     Axial distance of race curvature centres =   1.0000E-03  (m)\n"
+            "     Geometric limit                          =   6.3500E-04  (m)\n\n\n");
 }
 
 TEST(NoLoadPositionStops, RoundingBelowZeroIsZeroClearance) {
@@ -513,6 +771,22 @@ TEST(NoLoadPositionExamples, EveryExampleStartsTouchingTheOuterRace) {
     EXPECT_EQ(sum, m.brggeom.nre);
     EXPECT_EQ(m.genvecs.neqns, 12 * m.brggeom.nre + 25);
   }
+}
+
+TEST(NoLoadPositionExamples, SphericalTaperedRollersTouchBothRacesNearThePitchRadius) {
+  auto run = zqtest::setUpExample("spherical-tapered-si.txt");
+  if (!run) GTEST_SKIP() << "examples not present";
+  ASSERT_FALSE(run->stopped) << run->report;
+  const Model& m = *run->model;
+  ASSERT_EQ(m.brggeom.kbrg, 5);
+  ASSERT_EQ(m.options.kfs(1), 0);  // axial force in equilibrium: the cone takes up the play
+  expectSphericalTaperedTouches(m, true);
+  expectSphericalTaperedNearPitch(m);
+  // The cone moves toward the small roller ends (-x), by about the plain tapered bearing's
+  // shift to the common apex, Lc (cos a1 - cos a2) = -2.1 mm for this envelope.
+  const double shift = m.vecmats.racegc(1, 2) * m.constants.slen;
+  EXPECT_LT(shift, -2.0e-3);
+  EXPECT_GT(shift, -2.2e-3);
 }
 
 std::string holdEverything(const std::string& text) {

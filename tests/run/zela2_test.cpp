@@ -572,6 +572,23 @@ TEST(Flanges, FlatEndWithoutCornerRadiusStops) {
             "     Roller corner radius =   0.0000E+00  (m)\n\n\n");
 }
 
+TEST(Flanges, FlatSphericalTaperedEndAtAFlangeAsksForAnEndRadius) {
+  // A spherical tapered roller has no corner radius on its record: a flat large end at the
+  // cone's guide flange cannot be modelled; the user is told to give the end a radius, at least
+  // half the large-end diameter (10.6 mm / 2).
+  auto b = zqtest::makeBearing(BearingCase::kSphericalTaperedSi);
+  b->m().brggeom.breendrad(1) = 1.0e10;
+  zqtest::scale(b->m());
+  EXPECT_TRUE(setUpStops(b->m()));
+  EXPECT_EQ(b->report.str(),
+            "\n     Execution terminating in Zela2\n"
+            "     Flat roller end facing flange 1 of race 2 has no corner radius:\n"
+            "     a spherical tapered roller has no corner radius input. Give this roller end\n"
+            "     an end radius of at least half the roller diameter on the spherical tapered\n"
+            "     roller geometry record.\n"
+            "     Half roller dia    =   5.3000E-03  (m)\n\n\n");
+}
+
 TEST(Flanges, SphericalEndSmallerThanTheRollerStops) {
   auto b = zqtest::makeBearing(BearingCase::kTaperedSi);
   b->m().brggeom.breendrad(1) = 0.005;

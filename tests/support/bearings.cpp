@@ -211,6 +211,21 @@ void internalGeometry(Model& m) {
       const double lc = l0 * std::cos(b);
       g.racerad(2, 1) = std::sin(g.racetaper(1) / cang) * lc;
       g.racerad(1, 2) = std::sin(g.racetaper(2) / cang) * lc;
+      if (g.kbrg == 5) {
+        // Each race circle touches the crown crest over its raceway point of axial 0: the
+        // crest stands the crown's rise over the half generatrix L' = (L/2)/cos b (two-term
+        // sagitta series) out of the cone along the raceway normal n = (sin a, cos a); the
+        // circle's centre lies racecurrad back from the crest (cup inward, cone outward).
+        const double r = g.brecrn, lp = (len / 2.0) / std::cos(b);
+        const double rise = lp * lp / (2.0 * r) + std::pow(lp, 4) / (8.0 * std::pow(r, 3));
+        const double a1 = g.racetaper(1) / cang, a2 = g.racetaper(2) / cang;
+        const double crest1[2] = {rise * std::sin(a1), g.racerad(2, 1) + rise * std::cos(a1)};
+        const double crest2[2] = {-rise * std::sin(a2), g.racerad(1, 2) - rise * std::cos(a2)};
+        g.racecurcen(1, 1) = crest1[0] - g.racecurrad(1) * std::sin(a1);
+        g.racecurcen(2, 1) = crest1[1] - g.racecurrad(1) * std::cos(a1);
+        g.racecurcen(1, 2) = crest2[0] + g.racecurrad(2) * std::sin(a2);
+        g.racecurcen(2, 2) = crest2[1] + g.racecurrad(2) * std::cos(a2);
+      }
       break;
     }
   }
