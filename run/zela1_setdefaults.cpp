@@ -408,6 +408,21 @@ void roughnessAndLifeFactors(Model& m) {
          "\"The RMS asperity height must be zero (smooth) or positive.\",/,/",
          {record, f.rmsaspht(1), f.rmsaspht(2)});
   }
+  // A surface finish is far below the size of the rolling element: a height not below the
+  // element diameter is a value in the wrong unit, and near the largest number its slope
+  // (height in mm to the power 0.7393) would overflow.
+  const double d = m.brggeom.bredia;
+  if (!(f.rmsaspht(1) < d && f.rmsaspht(2) < d)) {
+    const char* record =
+        kbrg == 2 || kbrg == 4 ? "the race-land input record" : geometryRecord(kbrg);
+    stop(m,
+         "5X,\"RMS asperity height on \",A,/,5X,"
+         "\"is not smaller than the rolling element diameter\",/,5X,"
+         "\"Outer Race RMS Height    = \",E12.4,/,5X,\"Inner Race RMS Height    = \",E12.4,/,5X,"
+         "\"Rolling Element Diameter = \",E12.4,/,5X,"
+         "\"The RMS asperity height is a surface finish, far below the element size.\",/,/",
+         {record, f.rmsaspht(1), f.rmsaspht(2), d});
+  }
   const double toMillimetre = o.kunit == 1 ? 1000.0 : 25.4;
   for (int j = 1; j <= 2; ++j) {
     f.shearlmt(j) = 0.0;

@@ -98,7 +98,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Invalid race curvature factor on the spherical roller geometry input record\n"
        "     Outer Race Cur Factor =   0.0000E+00\n"
        "     Inner Race Cur Factor =   5.1000E-01\n"
-       "     The race curvature factor must be greater than zero.\n\n\n"},
+       "     The race curvature factor must be greater than 0.50.\n\n\n"},
       // Outside diameter 0: the outer ring had a negative wall, its ring coefficients divided
       // by a zero radius and the no-load position printed a NaN clearance. Outer raceway of
       // the 6208 example: groove radius f1 D = 6.731 mm, cos(contact angle) =
@@ -140,6 +140,19 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Bearing Outside Dia   =   7.1500E-02  (m)\n"
        "     Outer Raceway Dia     =   7.1515E-02  (m)\n"
        "     The outside diameter must be larger than the outer raceway diameter.\n\n\n"},
+      // An RMS roughness of 1.79E308 m overflowed the roughness slope (height in mm to the power
+      // 0.7393) to Inf, printed by a completed run. The E12.4 field drops the exponent letter
+      // for exponents of three digits.
+      {"roughness beyond the element", "ball-si.txt", "REC5A",
+       "0.0127 0.060 0.0 2.0E-5 0.53 0.52 0.0685 0.0518 0.0 0.0 0.0 1.79E308",
+       "zela1::setdefaults",
+       "\n     Execution terminating in Zela1 (SetDefaults)\n"
+       "     RMS asperity height on input Record 5A\n"
+       "     is not smaller than the rolling element diameter\n"
+       "     Outer Race RMS Height    =   0.0000E+00\n"
+       "     Inner Race RMS Height    =   1.7900+308\n"
+       "     Rolling Element Diameter =   1.2700E-02\n"
+       "     The RMS asperity height is a surface finish, far below the element size.\n\n\n"},
       // Shell T9 far above its range: the Tait bulk modulus underflowed to 0 and at zero
       // pressure the Tait factor was 0/0, printed as a NaN relative volume.
       {"Shell T9 at 232532 K", "ball-si.txt", "TEMPS", "320.0 325.0 320.0 325.0 232532.0",
