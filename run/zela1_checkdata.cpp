@@ -1,10 +1,12 @@
 // Consistency checks of the input, after the input-data section: warnings for free constraints
 // with a zero applied load or moment, then per bearing type the checks that refuse geometry the
 // model cannot handle (ball curvature factors and clearance, cylindrical central length,
-// tapered cone angles, large-end radius, guide-flange angle bounds and minimum thrust), and for
-// every type the ring walls between the envelope and the raceways.
+// tapered cone angles, large-end radius, guide-flange angle bounds and minimum thrust), then the
+// roller corner radii and the individual element sizes with their variations, and for every
+// type the ring walls between the envelope and the raceways.
 // Lengths and forces in the user's units; angles in degrees.
 #include <cmath>
+#include <string>
 
 #include "model/model.h"
 #include "run/stop.h"
@@ -183,6 +185,104 @@ void taperedChecks(Model& m) {
   }
 }
 
+// The record that carries the rolling-element geometry of each bearing type.
+const char* geometryRecord(int kbrg) {
+  switch (kbrg) {
+    case 1: return "Input Data Rec 5A";
+    case 2: return "Input Data Rec 5B.1";
+    case 3: return "the spherical roller geometry record";
+    case 4: return "the tapered roller geometry record";
+    default: return "the spherical tapered roller geometry record";
+  }
+}
+
+// Sagitta of a circular crown of radius r over the half chord c (two-term series, as the
+// element geometry of the set-up forms it).
+double sagitta(double c, double r) { return c * c * (1.0 + c * c / (4.0 * r * r)) / (2.0 * r); }
+
+[[noreturn]] void elementStop(Model& m, int i, const std::string& where, const char* name1,
+                              double v1, const char* name2, double v2, const char* law) {
+  stop(m,
+       "/,5X,\"Execution terminating due to invalid rolling element size\",/,"
+       "5X,\"Rolling element \",I2,\" on \",A,/,"
+       "5X,A,\" = \",E12.4,1X,A4,/,5X,A,\" = \",E12.4,1X,A4,/,5X,A,/,/",
+       {i, where, name1, v1, m.units.ulen, name2, v2, m.units.ulen, law});
+}
+
+// Roller corners and the size of every rolling element. A corner arc joins the end face to the
+// rolling surface, so its radius is at most half the roller diameter and half its length; a
+// larger one puts the corner centre outside the roller and its end-to-flange contact has no
+// curvature. Every element, with its size variation, needs a diameter and a length above zero,
+// a central land between zero and its length, and a crowned roller (crown radius R) a crown that
+// spans its length (at most 2 R) and drops less than the roller radius at its ends.
+void elementChecks(Model& m) {
+  const auto& g = m.brggeom;
+  const int kbrg = g.kbrg;
+  const char* record = geometryRecord(kbrg);
+  if (kbrg == 2 || kbrg == 3 || kbrg == 4) {
+    for (int k = 1; k <= 2; ++k) {
+      const double cr = g.brecorrad(k);
+      if (!(cr >= 0.0 && cr <= g.bredia / 2.0 && cr <= g.brelen / 2.0)) {
+        stop(m,
+             "/,5X,\"Execution terminating due to invalid roller corner radius on \",A,/,"
+             "5X,\"Roller Corner Radius \",A2,\" = \",E12.4,1X,A4,/,"
+             "5X,\"Roller Diameter         = \",E12.4,1X,A4,/,"
+             "5X,\"Roller Length           = \",E12.4,1X,A4,/,"
+             "5X,\"A corner radius must not be negative and not larger than half\",/,"
+             "5X,\"the roller diameter or half the roller length.\",/,/",
+             {record, k == 1 ? "I" : "II", cr, m.units.ulen, g.bredia, m.units.ulen, g.brelen,
+              m.units.ulen});
+      }
+    }
+  }
+  const int kimp = m.options.kregeoimp;
+  const bool varied = kimp == 1 || kimp == 2;
+  const std::string where =
+      std::string(record) + (kimp == 1   ? " with the element RMS-variation record"
+                             : kimp == 2 ? " with the element diameter-list records"
+                                         : "");
+  const bool lengths = kimp == 1 && (kbrg == 2 || kbrg == 4);
+  const bool crowned =
+      kbrg == 3 || ((kbrg == 2 || kbrg == 4) && g.brecrn > 0.0 && g.brecrn < m.constants.crnlmt);
+  // Central land as the set-up takes it: a straight roller, or a land not shorter than the
+  // roller, is flat over its whole length.
+  const bool land = crowned && kbrg != 3 && g.brelen > g.brecenlen;
+  const double t = (kbrg == 4) ? std::tan((g.racetaper(1) - g.racetaper(2)) / 2.0 / m.constants.cang)
+                               : 0.0;
+  for (int i = 1; i <= g.nre; ++i) {
+    const double d = g.bredia + g.rediavar(i);
+    if (varied && !(d > 0.0)) {
+      elementStop(m, i, where, "Nominal Diameter  ", g.bredia, "Diameter Variation", g.rediavar(i),
+                  "The diameter of every rolling element must be greater than zero.");
+    }
+    if (!(kbrg >= 2 && kbrg <= 4)) continue;
+    const double len = g.brelen + (lengths ? g.relenvar(i) : 0.0);
+    const double cen = (land ? g.brecenlen : (kbrg == 3 ? 0.0 : g.brelen)) +
+                       (lengths ? g.recenlenvar(i) : 0.0);
+    if (lengths && !(len > 0.0)) {
+      elementStop(m, i, where, "Nominal Length    ", g.brelen, "Length Variation  ", g.relenvar(i),
+                  "The length of every roller must be greater than zero.");
+    }
+    if (lengths && !(cen >= 0.0 && (!land || cen <= len))) {
+      elementStop(m, i, where, "Roller Length     ", len, "Central Length    ", cen,
+                  "The central land must lie between zero and the roller length.");
+    }
+    if (!crowned) continue;
+    if (len > 2.0 * g.brecrn) {
+      elementStop(m, i, where, "Roller Length     ", len, "Crown Radius      ", g.brecrn,
+                  "The crown arc cannot span the roller length.");
+    }
+    // Crown drop at the roller end, beyond the land, against the radius of the end (the small
+    // end of a tapered roller).
+    const double drop = sagitta(len / 2.0, g.brecrn) - (kbrg == 3 ? 0.0 : sagitta(cen / 2.0, g.brecrn));
+    const double radius = d / 2.0 - t * len;
+    if (!(drop < radius)) {
+      elementStop(m, i, where, "Roller End Radius ", radius, "Crown Drop at End ", drop,
+                  "The crown drops more than the roller radius at the roller end.");
+    }
+  }
+}
+
 // The rings need a wall: the bearing outside diameter must lie beyond the outer raceway and the
 // bore inside the inner raceway (a bore of zero is a solid inner ring). The raceway diameters
 // are the ones the defaults formed from the rolling-element geometry, so this runs after the
@@ -232,6 +332,7 @@ void checkdata(Model& m) {
     default:
       break;
   }
+  elementChecks(m);
   envelopeChecks(m);
 }
 

@@ -153,6 +153,40 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Inner Race RMS Height    =   1.7900+308\n"
        "     Rolling Element Diameter =   1.2700E-02\n"
        "     The RMS asperity height is a surface finish, far below the element size.\n\n\n"},
+      // Found by the stricter check of the set-up state (tests/fuzz, ZELORQS_FUZZ_SETUP=1):
+      // a corner radius of 60 mm on an 11 mm roller put the corner centre outside the roller;
+      // the flange contact constants of that end were NaN.
+      {"corner radius beyond the roller", "cylindrical-si.txt", "REC5B.1",
+       "0.011 0.2 0.012 0.008 0.0006 0.06 0.0605 3.0E-5", "zela1::checkdata",
+       "\n     Execution terminating due to invalid roller corner radius on Input Data Rec 5B.1\n"
+       "     Roller Corner Radius II =   6.0000E-02  (m)\n"
+       "     Roller Diameter         =   1.1000E-02  (m)\n"
+       "     Roller Length           =   1.2000E-02  (m)\n"
+       "     A corner radius must not be negative and not larger than half\n"
+       "     the roller diameter or half the roller length.\n\n\n"},
+      // A 120 mm roller with a 200 mm crown beyond an 8 mm land: crown drop at the end
+      // s^2 (1 + s^2 / (4 R^2)) / (2 R) at s = 60 mm less that at s = 4 mm,
+      // 9.2025 - 0.040004 = 9.1625 mm, more than the 5.5 mm roller radius.
+      {"crown deeper than the roller", "cylindrical-si.txt", "REC5B.1",
+       "0.011 0.2 0.12 0.008 0.0006 0.0006 0.0605 3.0E-5", "zela1::checkdata",
+       "\n     Execution terminating due to invalid rolling element size\n"
+       "     Rolling element  1 on Input Data Rec 5B.1\n"
+       "     Roller End Radius  =   5.5000E-03  (m)\n"
+       "     Crown Drop at End  =   9.1625E-03  (m)\n"
+       "     The crown drops more than the roller radius at the roller end.\n\n\n"},
+      // A diameter variation of -13 mm on a 12.7 mm ball (element 3).
+      {"element diameter below zero", "ball-variations-si.txt", "DIAVAR1",
+       "1.0E-6 -1.0E-6 -0.013 -2.0E-6 5.0E-7 -5.0E-7 0.0 1.5E-6 -1.5E-6 0.0", "zela1::checkdata",
+       "\n     Execution terminating due to invalid rolling element size\n"
+       "     Rolling element  3 on Input Data Rec 5A with the element diameter-list records\n"
+       "     Nominal Diameter   =   1.2700E-02  (m)\n"
+       "     Diameter Variation =  -1.3000E-02  (m)\n"
+       "     The diameter of every rolling element must be greater than zero.\n\n\n"},
+      // An RMS scatter of 8 in on a 0.315 in central land: the first roller's land comes out
+      // longer than the roller (the deviate comes from the repeatable normal sequence).
+      {"central land scatter beyond the roller", "cylindrical-variations-english.txt", "RMSVAR",
+       "4.0E-5 8.0E-5 8.0 4.0E-5", "zela1::checkdata",
+       "     The central land must lie between zero and the roller length.\n\n\n"},
       // Shell T9 far above its range: the Tait bulk modulus underflowed to 0 and at zero
       // pressure the Tait factor was 0/0, printed as a NaN relative volume.
       {"Shell T9 at 232532 K", "ball-si.txt", "TEMPS", "320.0 325.0 320.0 325.0 232532.0",

@@ -4,9 +4,13 @@
 // any ending that is not one of the program's three defined outcomes: completion, a stop with
 // its block at the end of PRINT.txt, or unreadable input with its console message. A NaN or
 // infinity printed in the report is accepted only when the input checks then stop the run.
+// With ZELORQS_FUZZ_SETUP=1 in the environment a completed run must also leave a finite set-up
+// state (element and race geometry, frames, no-load positions, flange and fit constants): the
+// values the equilibrium stages will start from.
 // Build: cmake -DZELORQS_FUZZ=ON with clang (libFuzzer, AddressSanitizer, UBSan).
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -89,6 +93,36 @@ void checkStopReport(const std::string& report, const std::string& where) {
               report.substr(report.size() > 1500 ? report.size() - 1500 : 0));
 }
 
+bool& setupCheck() {
+  static bool on = false;  // ZELORQS_FUZZ_SETUP=1: also check the set-up state of completed runs
+  return on;
+}
+
+// Every value of the first n (storage order) of an array is finite.
+template <class A>
+void requireFinite(const char* name, const A& a, int n) {
+  for (int k = 1; k <= n; ++k)
+    if (!std::isfinite(a.lin(k)))
+      finding("completed run left a NaN/Inf in the set-up state",
+              std::string(name) + ", element " + std::to_string(k) + " in storage order");
+}
+
+void checkSetupState(const Model& m) {
+  const int nre = m.brggeom.nre;
+  const auto& g = m.brggeom;
+  requireFinite("brggeom::redia", g.redia, nre);
+  requireFinite("brggeom::remass", g.remass, nre);
+  requireFinite("brggeom::racerad", g.racerad, 4);
+  requireFinite("brggeom::recorcen", g.recorcen, 4 * nre);
+  requireFinite("brggeom::flngorigin", g.flngorigin, 8);
+  requireFinite("constants::flngcons", m.constants.flngcons, 24);
+  requireFinite("constants::ererace", m.constants.ererace, 2);
+  requireFinite("vecmats::regc", m.vecmats.regc, 3 * nre);
+  requireFinite("vecmats::racegc", m.vecmats.racegc, 12);
+  requireFinite("vecmats::inerttore", m.vecmats.inerttore, 9 * nre);
+  requireFinite("setupc2::vr", m.setupc2.vr, 16);
+}
+
 const std::string& completionText() {
   static const std::string text = [] {
     std::ostringstream os;
@@ -110,6 +144,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     std::abort();
   }
   scratch() = templ;
+  if (const char* v = std::getenv("ZELORQS_FUZZ_SETUP"); v != nullptr && std::string(v) == "1")
+    setupCheck() = true;
   std::atexit(removeScratch);
   return 0;
 }
@@ -138,6 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (!err.str().empty()) finding("completion with console error text", err.str());
       if (nonFinite != 0)
         finding("completed run printed " + std::to_string(nonFinite) + " NaN/Inf values", "");
+      if (setupCheck()) checkSetupState(*m);
       break;
     case zq::kExitStopped: {
       if (end.where.empty())
