@@ -3,7 +3,7 @@
 // model cannot handle (ball curvature factors and clearance, cylindrical central length,
 // tapered cone angles, large-end radius, guide-flange angle bounds and minimum thrust), then the
 // roller corner radii and the individual element sizes with their variations, and for every
-// type the ring walls between the envelope and the raceways.
+// type the ring walls between the envelope and the raceways and the race speeds.
 // Lengths and forces in the user's units; angles in degrees.
 #include <cmath>
 #include <string>
@@ -312,6 +312,36 @@ void envelopeChecks(Model& m) {
   }
 }
 
+// A race can only turn so fast: the centrifugal stress of a ring of density rho and radius r
+// turning at omega is of the order rho omega^2 r^2 (divided by g_c in English units), and at a
+// speed where that reaches the elastic modulus E no ring holds together (steel bursts far
+// below). Speeds up to omega = sqrt(E g_c / rho) / r at the bearing's outside radius pass; faster
+// ones are a value in the wrong unit, and their squares leave the range of numbers in the race
+// growth and hoop stresses.
+void speedChecks(Model& m) {
+  const auto& g = m.brggeom;
+  const auto& mp = m.matprop;
+  const double r = std::abs(g.brgod) / 2.0;
+  if (!(r > 0.0)) return;
+  const double gc = m.constants.ag(m.options.kunit == 2 ? 2 : 1);
+  for (int j = 1; j <= 2; ++j) {
+    // Materials without a positive density and modulus are refused with the material data.
+    if (!(mp.raceem(j) > 0.0 && mp.raceden(j) > 0.0)) continue;
+    const double omegaMax = std::sqrt(mp.raceem(j) * gc / mp.raceden(j)) / r;
+    const double rpmMax = omegaMax * 30.0 / m.constants.pi;
+    if (!(std::abs(m.opcond.rpm(j)) <= rpmMax)) {
+      stop(m,
+           "/,5X,\"Execution terminating due to invalid race speed on the\","
+           "\" moment, misalignment and speed record\",/,"
+           "5X,A10,\" Speed (rpm) = \",E12.4,/,"
+           "5X,\"Speed Limit (rpm)      = \",E12.4,/,"
+           "5X,\"At this speed the centrifugal stress of the race would exceed\",/,"
+           "5X,\"its elastic modulus.\",/,/",
+           {j == 1 ? "Outer Race" : "Inner Race", m.opcond.rpm(j), rpmMax});
+    }
+  }
+}
+
 }  // namespace
 
 void checkdata(Model& m) {
@@ -334,6 +364,7 @@ void checkdata(Model& m) {
   }
   elementChecks(m);
   envelopeChecks(m);
+  speedChecks(m);
 }
 
 }  // namespace zela1

@@ -187,6 +187,18 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
       {"central land scatter beyond the roller", "cylindrical-variations-english.txt", "RMSVAR",
        "4.0E-5 8.0E-5 8.0 4.0E-5", "zela1::checkdata",
        "     The central land must lie between zero and the roller length.\n\n\n"},
+      // A race speed of 1E308 rpm: its square overflowed in the race growth (Inf times a zero
+      // coefficient, NaN operating radius). Limit: sqrt(E / rho) / r in rad/s at the outside
+      // radius r = 40 mm, AISI 52100 at the inner race's 325 K, E = 201.33 - 22.75 x 30/178 =
+      // 197.49573 GPa, rho = 7827 kg/m^3: 125580.2 rad/s = 1.19920E+06 rpm.
+      {"race speed beyond any ring", "ball-si.txt", "MOMSPEED",
+       "0.0 0.0 0.0 0.0 0.0 0.0 0.0 1.0E308", "zela1::checkdata",
+       "\n     Execution terminating due to invalid race speed on the moment, misalignment and "
+       "speed record\n"
+       "     Inner Race Speed (rpm) =   1.0000+308\n"
+       "     Speed Limit (rpm)      =   1.1992E+06\n"
+       "     At this speed the centrifugal stress of the race would exceed\n"
+       "     its elastic modulus.\n\n\n"},
       // Shell T9 far above its range: the Tait bulk modulus underflowed to 0 and at zero
       // pressure the Tait factor was 0/0, printed as a NaN relative volume.
       {"Shell T9 at 232532 K", "ball-si.txt", "TEMPS", "320.0 325.0 320.0 325.0 232532.0",

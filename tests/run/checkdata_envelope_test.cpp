@@ -1,13 +1,16 @@
-// Envelope check of the input: the outer ring needs an outside diameter beyond its raceway, the
-// inner ring a bore inside its raceway (zero: a solid ring). Boundaries on both sides of each
-// limit and the exact block lines (E12.4 with the unit label after one blank).
+// Envelope and speed checks of the input: the outer ring needs an outside diameter beyond its
+// raceway, the inner ring a bore inside its raceway (zero: a solid ring), and no race may turn so
+// fast that its centrifugal stress reaches its modulus. Boundaries on both sides of each limit
+// and the exact block lines (E12.4 with the unit label after one blank).
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <sstream>
 #include <string>
 
 #include "model/model.h"
+#include "report/format.h"
 #include "run/stop.h"
 #include "run/zela1.h"
 
@@ -73,6 +76,52 @@ TEST(EnvelopeCheck, RingsNeedAWallOnEachSideOfTheRaceways) {
               "\n     Execution terminating due to invalid bearing envelope on the bearing "
               "envelope record\n" +
                   std::string(c.lines) + tail);
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Limit speed: centrifugal stress scale rho omega^2 r^2 equal to the modulus. E = 2E11 Pa,
+// rho = 8000 kg/m^3, r = 0.1 m: omega = sqrt(2.5E7) / 0.1 = 50000 rad/s = 1.5E6 / pi rpm.
+TEST(RaceSpeedCheck, LimitIsWhereTheCentrifugalStressReachesTheModulus) {
+  const double limit = 50000.0 * 30.0 / 3.141592653589793;
+  for (const double factor : {-0.999, 0.999, 1.001, -1.001}) {
+    for (int j = 1; j <= 2; ++j) {
+      SCOPED_TRACE(testing::Message() << "race " << j << ", factor " << factor);
+      auto m = std::make_unique<Model>();
+      std::ostringstream out;
+      m->devices.report.attach(out);
+      m->options.kunit = 1;
+      zela1::setunits(*m);
+      auto& g = m->brggeom;
+      g.kbrg = 3;
+      g.brgod = 0.2;
+      g.brgbore = 0.04;
+      g.racerad(2, 1) = 0.08;
+      g.racerad(1, 2) = 0.03;
+      for (int k = 1; k <= 2; ++k) {
+        m->matprop.raceem(k) = 2.0e11;
+        m->matprop.raceden(k) = 8000.0;
+      }
+      m->opcond.rpm(j) = factor * limit;
+      bool stopped = false;
+      try {
+        zela1::checkdata(*m);
+      } catch (const zq::StopRun&) {
+        stopped = true;
+      }
+      EXPECT_EQ(stopped, std::abs(factor) > 1.0);
+      if (stopped) {
+        EXPECT_NE(out.str().find(std::string(j == 1 ? "Outer" : "Inner") +
+                                 " Race Speed (rpm) = " + zq::renderE(factor * limit, 12, 4)),
+                  std::string::npos)
+            << out.str();
+        EXPECT_NE(out.str().find("Speed Limit (rpm)      =   4.7746E+05\n"), std::string::npos)
+            << out.str();
+      }
+    }
   }
 }
 
