@@ -17,33 +17,8 @@ namespace {
 
 using zqtest::PrintCapture;
 using zqtest::sp;
-
-std::string run(PrintCapture& c) {
-  try {
-    zela1::printinput(*c.m);
-  } catch (const zq::StopRun& s) {
-    EXPECT_EQ(s.status(), zq::kExitStopped);
-    return s.where();
-  }
-  return "";
-}
-
-void expectBlock(const PrintCapture& c, const std::vector<std::string>& expected) {
-  std::size_t anchor = 0;
-  while (anchor < expected.size() && expected[anchor].size() < 2) ++anchor;
-  ASSERT_LT(anchor, expected.size());
-  const int k0 = c.find(expected[anchor]) - int(anchor);
-  ASSERT_GE(k0, 0) << "line not found: [" << expected[anchor] << "]";
-  for (std::size_t k = 0; k < expected.size(); ++k)
-    EXPECT_EQ(c.line(k0 + int(k)), expected[k]) << "line " << k << " of the block";
-}
-
-// The text ends with `tail`.
-void expectTail(const PrintCapture& c, const std::string& tail) {
-  const std::string text = c.text();
-  ASSERT_GE(text.size(), tail.size());
-  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
-}
+using zqtest::expectBlock;
+using zqtest::expectTail;
 
 // Element/race curves of both races: film 1e-6 m, input values and coefficients as given.
 void setRaceCurves(Model& m, int type, std::vector<double> tc, std::vector<double> co) {
@@ -67,7 +42,7 @@ TEST(PrintInputTraction, PiecewiseLinearTablePrintsFiveValuesPerRace) {
   PrintCapture c;
   zqtest::buildBearing(*c.m, 1, 1);
   setRaceCurves(*c.m, 0, {0.05, 0.02, 0.001, 2.0}, {0.05, 0.02, 0.001, 2.0, 1.0});
-  ASSERT_EQ(run(c), "");
+  ASSERT_EQ(zqtest::runPrintInput(c), "");
   expectBlock(c, {
       "\f",
       "     LUBRICATION PARAMETERS",
@@ -90,7 +65,7 @@ TEST(PrintInputTraction, PeakAndExponentialTypesPrintNineValues) {
     PrintCapture c;
     zqtest::buildBearing(*c.m, 1, 1);
     setRaceCurves(*c.m, type, {0.01, 0.08, 0.03, 0.5}, {-0.02, 1.5, 3.0, 0.03, -1.0});
-    ASSERT_EQ(run(c), "");
+    ASSERT_EQ(zqtest::runPrintInput(c), "");
     expectBlock(c, {
         std::string("    RE/RACE   HYPOTHETICAL MODEL TYPE:") + (type == 1 ? " 1" : "-1"),
         kH1b,
@@ -108,7 +83,7 @@ TEST(PrintInputTraction, TwoValueTypeLeavesAnEmptyColumnBeforeTheCoefficients) {
   PrintCapture c;
   zqtest::buildBearing(*c.m, 1, 2);
   setRaceCurves(*c.m, 2, {0.01, 0.03, 5.0, 0.0}, {-0.02, 0.0, 250.0, 0.03, -1.0});
-  ASSERT_EQ(run(c), "");
+  ASSERT_EQ(zqtest::runPrintInput(c), "");
   expectBlock(c, {
       "    RE/RACE   HYPOTHETICAL MODEL TYPE: 2",
       sp(16) + "   CRITICAL" + sp(3) + "TRAC COEFF" + sp(6) + "MAXIMUM" + sp(3) + "TRAC SLOPE" +
@@ -137,7 +112,7 @@ TEST(PrintInputTraction, FlangeTableFollowsWhenFlangesExist) {
   m.zela1.reflngtc(4) = 0.25;
   for (int k = 1; k <= 4; ++k) m.tracprop.reflngcoeff(k) = 0.1 * k;
   m.tracprop.reflngcoeff(5) = -1.0;
-  ASSERT_EQ(run(c), "");
+  ASSERT_EQ(zqtest::runPrintInput(c), "");
   expectBlock(c, {
       "    INNER RACE   1.0000E-06  5.00000E-02  0.00000E+00  0.00000E+00  0.00000E+00",
       "",
@@ -155,7 +130,7 @@ TEST(PrintInputTraction, NoFlangesNoFlangeTableAndNoStopOnItsType) {
   PrintCapture c;
   zqtest::buildBearing(*c.m, 1, 1);
   c.m->tracprop.krftractype = 7;
-  ASSERT_EQ(run(c), "");
+  ASSERT_EQ(zqtest::runPrintInput(c), "");
   EXPECT_EQ(c.text().find("RE/FLANGE"), std::string::npos);
 }
 
@@ -171,7 +146,7 @@ TEST(PrintInputTraction, InvalidRaceModelTypeStops) {
     zqtest::buildBearing(*c.m, 1, 1);
     c.m->tracprop.ktrac = k.ktrac;
     c.m->tracprop.ktractype = k.type;
-    EXPECT_EQ(run(c), "zela1::printinput");
+    EXPECT_EQ(zqtest::runPrintInput(c), "zela1::printinput");
     expectTail(c, "     LUBRICATION PARAMETERS\n     ----------------------\n"
                   "\n     Invalid RE/RACE hypothetical model type\n"
                   "     kTracType = " + std::string(k.shown) + " on input Record 10.0\n\n\n");
@@ -183,7 +158,7 @@ TEST(PrintInputTraction, InvalidFlangeModelTypeStopsAfterTheRaceTable) {
   zqtest::buildBearing(*c.m, 4, 1);
   c.m->brggeom.kflngind(1, 1) = 1;
   c.m->tracprop.krftractype = 4;
-  EXPECT_EQ(run(c), "zela1::printinput");
+  EXPECT_EQ(zqtest::runPrintInput(c), "zela1::printinput");
   expectTail(c, "    INNER RACE   0.0000E+00  0.00000E+00  0.00000E+00  0.00000E+00  0.00000E+00\n"
                 "\n     Invalid RE/FLANGE hypothetical model type\n"
                 "     kRFTracType =    4 on input Record 10.0\n\n\n");
@@ -219,7 +194,7 @@ TEST(PrintInputLubricant, LabelsFollowTheirValuesAfterOneBlank) {
   zqtest::buildBearing(*c.m, 1, 1);
   setLubricant(*c.m);
   c.m->tracprop.reracefilm(1) = c.m->tracprop.reracefilm(2) = 2.0e-7;
-  ASSERT_EQ(run(c), "");
+  ASSERT_EQ(zqtest::runPrintInput(c), "");
   expectBlock(c, {
       "    INNER RACE   2.0000E-07  0.00000E+00  0.00000E+00  0.00000E+00  0.00000E+00",
       "",
@@ -259,7 +234,7 @@ TEST(PrintInputLubricant, EnglishLabelsInTheBlock) {
   zqtest::buildBearing(*c.m, 1, 2);
   setLubricant(*c.m);
   c.m->tracprop.denlub = 3.07e-5;
-  ASSERT_EQ(run(c), "");
+  ASSERT_EQ(zqtest::runPrintInput(c), "");
   EXPECT_GE(c.find("     Current Temperature        3.50000E+02 (R) "), 0);
   EXPECT_GE(c.find("     Density                    3.07000E-05 (lbm/in**3) "), 0);
   EXPECT_GE(c.find("     Specific Heat              2.00000E+03 (lbf.in/lbm/R)"), 0);
@@ -281,7 +256,7 @@ TEST(PrintInputLubricant, RightJustificationLastsOnlyWithALubricant) {
     u.upres = "(Pa)";        // left-justified on purpose
     u.uden = "(kg/m**3)";
     u.uforce = "(N)";        // not one of the eleven
-    ASSERT_EQ(run(c), "");
+    ASSERT_EQ(zqtest::runPrintInput(c), "");
     if (ktrac > 0) {
       EXPECT_EQ(u.upres.view(), "  (Pa)");
       EXPECT_EQ(u.uden.view(), "   (kg/m**3)");
@@ -310,7 +285,7 @@ TEST(PrintInputLubricant, TractionModelVariants) {
     setLubricant(*c.m);
     c.m->tracprop.kmtype = 0;
     c.m->tracprop.tcl = 0.2;
-    ASSERT_EQ(run(c), "");
+    ASSERT_EQ(zqtest::runPrintInput(c), "");
     expectBlock(c, {"     Traction Model Code:       0",
                     "     Traction Model Name:       Rheological coefficients fitted to "
                     "traction data  ",
@@ -326,7 +301,7 @@ TEST(PrintInputLubricant, TractionModelVariants) {
     c.m->tracprop.kmtype = kmtype;
     c.m->tracprop.smod = 1.0e7;
     c.m->tracprop.cshear = 1.5e6;
-    ASSERT_EQ(run(c), "");
+    ASSERT_EQ(zqtest::runPrintInput(c), "");
     expectBlock(c, {"     Current Shear Modulus      1.00000E+07 (Pa)  ",
                     "     Current Critical Shear     1.50000E+06 (Pa)  ",
                     "",
@@ -339,7 +314,7 @@ TEST(PrintInputLubricant, InvalidTractionModelCodeStops) {
   zqtest::buildBearing(*c.m, 1, 1);
   setLubricant(*c.m);
   c.m->tracprop.kmtype = 5;
-  EXPECT_EQ(run(c), "zela1::printinput");
+  EXPECT_EQ(zqtest::runPrintInput(c), "zela1::printinput");
   expectTail(c, "     Traction Model Name:       Rheological coefficients fitted to traction "
                 "data  \n\n\n     Execution terminating due to invalid traction model type, "
                 "kMType =  5\n\n\n");
@@ -355,7 +330,7 @@ TEST(PrintInputLubricant, InvalidTractionModelCodeWithoutLubricantDoesNotStop) {
       setLubricant(*c.m);
       c.m->tracprop.ktrac = ktrac;
       c.m->tracprop.kmtype = kmtype;
-      ASSERT_EQ(run(c), "") << "ktrac " << ktrac << " kmtype " << kmtype;
+      ASSERT_EQ(zqtest::runPrintInput(c), "") << "ktrac " << ktrac << " kmtype " << kmtype;
       EXPECT_EQ(c.text().find("Execution terminating"), std::string::npos);
       EXPECT_EQ(c.text().find("Traction Model Code"), std::string::npos);
       EXPECT_EQ(c.findPrefix("     APPLIED MOMENT VECTOR"), int(c.lines().size()) - 1);
@@ -374,7 +349,7 @@ TEST(PrintInputLubricant, OneAndTwoTermShearThinning) {
     tp.cshearmod = 8.0e6;
     tp.cn = 0.625;
     tp.aexp = 2.0;
-    ASSERT_EQ(run(c), "");
+    ASSERT_EQ(zqtest::runPrintInput(c), "");
     expectBlock(c, {"     Shear-Thinning Model Code: 1",
                     "     Shear-Thinning Model Name: Carreau-Yasuda model" + sp(30),
                     "     Effective shear modulus    8.00000E+06 (Pa)  ",
@@ -396,7 +371,7 @@ TEST(PrintInputLubricant, OneAndTwoTermShearThinning) {
     tp.cn1 = 0.52;
     tp.aexp = 2.0;
     tp.a1exp = 2.0;
-    ASSERT_EQ(run(c), "");
+    ASSERT_EQ(zqtest::runPrintInput(c), "");
     expectBlock(c, {"     Effective shear modulus    2.20000E+04 (Pa)     5.08000E+06 (Pa)  ",
                     "     Shear-thinning exponent n  8.90000E-01" + sp(9) + " 5.20000E-01",
                     "     Shear-thinning exponent a  2.00000E+00" + sp(9) + " 2.00000E+00",
@@ -408,7 +383,7 @@ TEST(PrintInputLubricant, EightReferencesOverEighteenLines) {
   PrintCapture c;
   zqtest::buildBearing(*c.m, 1, 1);
   setLubricant(*c.m);
-  ASSERT_EQ(run(c), "");
+  ASSERT_EQ(zqtest::runPrintInput(c), "");
   const int k = c.find("     References");
   ASSERT_GE(k, 1);
   EXPECT_EQ(c.line(k - 1), "");

@@ -12,7 +12,10 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "model/model.h"
+#include "run/stop.h"
 #include "run/zela1.h"
 
 namespace zqtest {
@@ -60,6 +63,36 @@ struct PrintCapture {
 
 // n blanks.
 inline std::string sp(int n) { return std::string(std::size_t(n), ' '); }
+
+// Runs printinput; returns the stop's routine name, or "" when it returned normally.
+inline std::string runPrintInput(PrintCapture& c) {
+  try {
+    zela1::printinput(*c.m);
+  } catch (const zq::StopRun& s) {
+    EXPECT_EQ(s.status(), zq::kExitStopped);
+    return s.where();
+  }
+  return "";
+}
+
+// Expects `expected` as consecutive lines of the output, placed by its first line that holds
+// more than one character (empty and form-feed lines are not unique).
+inline void expectBlock(const PrintCapture& c, const std::vector<std::string>& expected) {
+  std::size_t anchor = 0;
+  while (anchor < expected.size() && expected[anchor].size() < 2) ++anchor;
+  ASSERT_LT(anchor, expected.size());
+  const int k0 = c.find(expected[anchor]) - int(anchor);
+  ASSERT_GE(k0, 0) << "line not found: [" << expected[anchor] << "]";
+  for (std::size_t k = 0; k < expected.size(); ++k)
+    EXPECT_EQ(c.line(k0 + int(k)), expected[k]) << "line " << k << " of the block";
+}
+
+// The text ends with `tail`.
+inline void expectTail(const PrintCapture& c, const std::string& tail) {
+  const std::string text = c.text();
+  ASSERT_GE(text.size(), tail.size());
+  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+}
 
 // Life-model constants of 52100 steel for point contacts, as the defaults leave them.
 inline void lifeDefaults(Model& m) {
