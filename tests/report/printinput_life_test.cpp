@@ -95,19 +95,6 @@ TEST(PrintInputLife, LifeModelTablesInSiUnits) {
       ""});
 }
 
-TEST(PrintInputLife, EnglishModulusAndCapacityLabels) {
-  PrintCapture c;
-  zqtest::buildBearing(*c.m, 1, 2);
-  zqtest::runPrintInput(c);
-  EXPECT_GE(c.find("     Reliability Factor    =  1.0000    Base Elastic Modulus = "
-                   "2.9200E+07 (psi)"),
-            0);
-  EXPECT_GE(c.find("          Outer Race   1.0333E+01   2.3333E+00   3.0000E+00   1.1111E+00"
-                   "   1.0000E+00   1.0000E+00      2.4640E+07(lbf/in**1.800)"),
-            0);
-  EXPECT_GE(c.find("          Operating Residual Stresses* (psi)"), 0);
-}
-
 // The contact type shown is that of the stress-capacity models, kmodeltype(2); the entry of
 // the original LP model, kmodeltype(1), does not change it. 3X then A5 of "Point" or " Line".
 TEST(PrintInputLife, ContactTypeFollowsTheSecondModelTypeEntry) {
@@ -265,24 +252,6 @@ TEST(PrintInputOperating, ConditionsConstraintsAndLoadVectors) {
   // the moment line leaves the X-COMP column (columns 43 to 55) empty
   EXPECT_EQ(lines.back().substr(42, 13), sp(13));
   EXPECT_EQ(lines[lines.size() - 5].substr(47, 6), "X-COMP");  // columns 48 to 53
-}
-
-TEST(PrintInputOperating, EnglishLabels) {
-  PrintCapture c;
-  zqtest::buildBearing(*c.m, 2, 2);
-  zqtest::runPrintInput(c);
-  EXPECT_GE(c.find("     QUASI-STATIC CONSTRAINTS" + sp(12) + " 1 1 0 1 1"), 0);
-  EXPECT_GE(c.find("     INITIAL ANGULAR VELOCITY CODE" + sp(7) + " 1"), 0);
-  EXPECT_GE(c.findPrefix("     ROOM TEMPERATURE" + sp(15) + " (R)  3.00000E+02"), 0);
-  EXPECT_GE(c.find("     APPLIED LOAD VECTOR" + sp(10) + " (lbf)  1.00000E+03  0.00000E+00"
-                   "  5.00000E+03"),
-            0);
-  EXPECT_GE(c.find("     RELATIVE DISPLACEMENT VECTOR" + sp(3) +
-                   "(in)  0.00000E+00  0.00000E+00  1.00000E-05"),
-            0);
-  EXPECT_GE(c.find("     APPLIED MOMENT VECTOR" + sp(6) + "(lbf.in)" + sp(13) +
-                   "  0.00000E+00  1.25000E+01"),
-            0);
 }
 
 }  // namespace

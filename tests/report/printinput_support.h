@@ -94,6 +94,46 @@ inline void expectTail(const PrintCapture& c, const std::string& tail) {
   EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
 }
 
+// The lubricant and model block, from the model-code line to "References", of a lubricant with
+// the exponential viscosity law, fitted traction coefficients and no shear thinning: values as
+// their E12.5 texts (without the leading blank), each unit label one blank behind its value.
+struct LubricantBlock {
+  int code;
+  std::string name, temp, den, sph, tc, vis, alpha, beta, tvis, talpha, reftvis, tbeta;
+};
+inline std::vector<std::string> lubricantLines(const LubricantBlock& b, bool si) {
+  const std::string t = si ? " (K) " : " (R) ";
+  const std::string vis = si ? " (Pa.s)  " : " (psi.s) ";
+  const std::string pres = si ? " (1/Pa)  " : " (1/psi) ";
+  return {
+      "     RE/RACE ELASTOHYDRODYNAMIC MODEL CODE:" + std::string(b.code < 10 ? "  " : " ") +
+          std::to_string(b.code),
+      "",
+      "     Lubricant Name" + sp(13) + b.name + sp(50 - int(b.name.size())),
+      "     Current Temperature        " + b.temp + t,
+      "     Density                    " + b.den + (si ? " (kg/m**3)   " : " (lbm/in**3) "),
+      "     Specific Heat              " + b.sph + (si ? " (J/kg/K)      " : " (lbf.in/lbm/R)"),
+      "     Thermal Conductivity       " + b.tc + (si ? " (W/m/K)         " : " (lbf.in/in/R/s) "),
+      "",
+      "     Viscosity Model Code:      0",
+      "     Viscosity Model Name:      Exp variation with pressure & inverse temperature ",
+      "     Current Viscosity          " + b.vis + vis + sp(8) + "Eff Pres-Viscosity Coeff   " +
+          b.alpha + pres,
+      "     Eff Temp-Viscosity Coeff   " + b.beta + t,
+      "",
+      "     Traction Model Code:       1",
+      "     Traction Model Name:       Rheological coefficients fitted to traction data  ",
+      "     Current tracViscosity      " + b.tvis + vis + sp(8) + "tracPres-Viscosity Coeff   " +
+          b.talpha + pres,
+      "     Reference tracViscosity    " + b.reftvis + vis + sp(8) +
+          "tracTemp-Viscosity Coeff   " + b.tbeta + (si ? " (1/K) " : " (1/R) "),
+      "",
+      "     Shear-Thinning Model Code: 0",
+      "     Shear-Thinning Model Name: No shear thinning" + sp(33),
+      "",
+      "     References"};
+}
+
 // Life-model constants of 52100 steel for point contacts, as the defaults leave them.
 inline void lifeDefaults(Model& m) {
   auto& f = m.fatiguecons;
