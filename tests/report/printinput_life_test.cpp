@@ -95,6 +95,16 @@ TEST(PrintInputLife, LifeModelTablesInSiUnits) {
       ""});
 }
 
+TEST(PrintInputLife, EnglishCapacityLabels) {
+  PrintCapture c;
+  zqtest::buildBearing(*c.m, 1, 2);
+  zqtest::runPrintInput(c);
+  EXPECT_GE(c.find("          Outer Race   1.0333E+01   2.3333E+00   3.0000E+00   1.1111E+00"
+                   "   1.0000E+00   1.0000E+00      2.4640E+07(lbf/in**1.800)"),
+            0);
+  EXPECT_GE(c.find("          Operating Residual Stresses* (psi)"), 0);
+}
+
 // The contact type shown is that of the stress-capacity models, kmodeltype(2); the entry of
 // the original LP model, kmodeltype(1), does not change it. 3X then A5 of "Point" or " Line".
 TEST(PrintInputLife, ContactTypeFollowsTheSecondModelTypeEntry) {

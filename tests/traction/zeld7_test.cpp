@@ -380,6 +380,70 @@ TEST(LubricantViscosity, ZeroPressureGivesTheBaseViscosityForCodes4To7) {
   }
 }
 
+TEST(LubricantViscosity, HybridFormulationTemperatureDerivativeByItsFormulaUnderPressure) {
+  // D = -cf P c1 eta / (T^2 (Pinf - P)^2) - E [(P s^(q-1) muinf / q)(q (a1/T^2 - 2 a2/T^3)
+  //     + alfa0 b1/T^2) - muinf s^q tinf cf / (T - tinf)^2]  (no term in ln s)
+  struct Row {
+    int code;
+    double muinf, cf, tinf, a0, a1, a2, b0, b1, c0, c1;
+  };
+  const std::vector<Row> rows = {
+      {14, 0.000152521276, 7.85459091971365, 166.2541554, 8.998575332e-9, 1.728069143e-7,
+       0.001033328563, -3.340194157, 2398.297476, 10176898510.0, -2461989014000.0},
+      {16, 0.000126910043, 16.680441255667, 123.5420263, 1.425960994e-8, 1.525678857e-7,
+       0.0003017298333, -3.573976554, 2116.664288, 14860522420.0, -3645745616000.0},
+      {19, 4.72e-5, 5.83, 176.4, 8.137e-9, 3.189e-7, 0.0010207, -13.111, 6856.0, 7.908e9,
+       -2.022e12}};
+  const double T = 330;
+  const double P = 0.4e9;
+  for (const Row& r : rows) {
+    Lube l(r.code);
+    const Tracprop& t = l.at(T, P);
+    const double q = r.b0 + r.b1 / T;
+    const double alfa0 = r.a0 - r.a1 / T + r.a2 / (T * T);
+    const double s = 1 + alfa0 * P / q;
+    const double pinf = r.c0 + r.c1 / T;
+    const double mu = r.muinf * std::exp(r.tinf * r.cf / (T - r.tinf));
+    const double e = std::exp(r.cf * P / (pinf - P));
+    const double eta = mu * e * std::pow(s, q);
+    const double d =
+        -r.cf * P * r.c1 * eta / (T * T * (pinf - P) * (pinf - P)) -
+        e * ((P * std::pow(s, q - 1) * mu / q) *
+                 (q * (r.a1 / (T * T) - 2 * r.a2 / (T * T * T)) + alfa0 * r.b1 / (T * T)) -
+             mu * std::pow(s, q) * r.tinf * r.cf / ((T - r.tinf) * (T - r.tinf)));
+    EXPECT_LT(rel(t.dvislub, d), 1e-10) << r.code;
+    EXPECT_LT(rel(t.viscoeff(1), alfa0 / s + r.cf * pinf / ((pinf - P) * (pinf - P))), 1e-11);
+  }
+}
+
+TEST(LubricantViscosity, ShellT9TemperatureDerivativeByItsFormulaUnderPressure) {
+  // The pressure part of dv/dT carries the constant 1.23058921 in place of e.
+  const double T = 330;
+  const double P = 0.4e9;
+  Lube l(18);
+  const Tracprop& t = l.at(T, P);
+  const double k0 = 9.234e9 * std::exp(-0.00609 * T);
+  const double f = 1 + 10.545 * P / k0;
+  const double g = std::pow(f, 1 / 10.545);
+  const double v = (1 + 0.0007734 * (T - 298.15)) / g;
+  const double tr = T / 298.15;
+  const double x = tr * std::pow(v, 5.0348) - 0.26844;
+  const double eta = 0.0001489 * std::exp(3.46233912 / x);
+  const double d =
+      3.46233912 * eta *
+      (std::pow(v, 5.0348) / 298.15 + 5.0348 * std::pow(v, 4.0348) * tr *
+                                          (0.0007734 - 1.23058921 * 9.234e9 * 0.00609 * P *
+                                                           std::exp(-0.00609 * T) / (k0 * k0 * f)) /
+                                          g) /
+      (x * x);
+  EXPECT_LT(rel(t.dvislub, d), 1e-11);
+  // alpha = 3.46233912 x 5.0348 e v^4.0348 Tr / (f^((1 + 10.545)/10.545) K0 x^2)
+  const double e = 1 + 0.0007734 * (T - 298.15);
+  EXPECT_LT(rel(t.viscoeff(1), 3.46233912 * 5.0348 * e * std::pow(v, 4.0348) * tr /
+                                   (std::pow(f, 11.545 / 10.545) * k0 * x * x)),
+            1e-12);
+}
+
 // ---- properties ----
 
 TEST(LubricantProperties, TableLubricantsInterpolateAndExtrapolateBetweenTheSamePoints) {
