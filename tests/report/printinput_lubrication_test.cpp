@@ -5,6 +5,7 @@
 // model types and codes. Expected lines are worked out by hand from the formats.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -244,34 +245,70 @@ TEST(PrintInputLubricant, RightJustificationLastsOnlyWithALubricant) {
   }
 }
 
-TEST(PrintInputLubricant, TractionModelVariants) {
-  {
-    PrintCapture c;  // measured rheology
-    zqtest::buildBearing(*c.m, 1, 1);
-    setLubricant(*c.m);
-    c.m->tracprop.kmtype = 0;
-    c.m->tracprop.tcl = 0.2;
-    ASSERT_EQ(zqtest::runPrintInput(c), "");
-    expectBlock(c, {"     Traction Model Code:       0",
-                    "     Traction Model Name:       Rheological coefficients fitted to "
-                    "traction data  ",
-                    "     Additional effects:",
-                    "     Limiting traction coeff    2.00000E-01",
-                    "     Creep shear modulus        8.00000E+10 (Pa)  ",
-                    ""});
-  }
-  for (int kmtype : {2, 3}) {  // visco-elastic
+// The extra lines of the measured-rheology and visco-elastic traction models and of the one-
+// and two-term shear-thinning models.
+TEST(PrintInputLubricant, ModelVariantLines) {
+  struct Case {
+    std::function<void(Tracprop&)> set;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {[](Tracprop& tp) {  // measured rheology
+         tp.kmtype = 0;
+         tp.tcl = 0.2;
+       },
+       {"     Traction Model Code:       0",
+        "     Traction Model Name:       Rheological coefficients fitted to traction data  ",
+        "     Additional effects:", "     Limiting traction coeff    2.00000E-01",
+        "     Creep shear modulus        8.00000E+10 (Pa)  ", ""}},
+      {[](Tracprop& tp) {  // visco-elastic
+         tp.kmtype = 2;
+         tp.smod = 1.0e7;
+         tp.cshear = 1.5e6;
+       },
+       {"     Current Shear Modulus      1.00000E+07 (Pa)  ",
+        "     Current Critical Shear     1.50000E+06 (Pa)  ", "",
+        "     Shear-Thinning Model Code: 0"}},
+      {[](Tracprop& tp) {
+         tp.kmtype = 3;
+         tp.smod = 2.0e7;
+         tp.cshear = 2.5e6;
+       },
+       {"     Current Shear Modulus      2.00000E+07 (Pa)  ",
+        "     Current Critical Shear     2.50000E+06 (Pa)  ", ""}},
+      {[](Tracprop& tp) {
+         tp.kshthtype = 1;
+         tp.shthmodname = "Carreau-Yasuda model";
+         tp.cshearmod = 8.0e6;
+         tp.cn = 0.625;
+         tp.aexp = 2.0;
+       },
+       {"     Shear-Thinning Model Code: 1",
+        "     Shear-Thinning Model Name: Carreau-Yasuda model" + sp(30),
+        "     Effective shear modulus    8.00000E+06 (Pa)  ",
+        "     Shear-thinning exponent n  6.25000E-01", "     Shear-thinning exponent a  2.00000E+00",
+        "", "     References"}},
+      {[](Tracprop& tp) {
+         tp.kshthtype = 2;
+         tp.shthmodname = "Carreau-Yasuda Shear-Thinning (2 terms)";
+         tp.cshearmod = 22000.0;
+         tp.cshearmod1 = 5.08e6;
+         tp.cn = 0.89;
+         tp.cn1 = 0.52;
+         tp.aexp = 2.0;
+         tp.a1exp = 2.0;
+       },
+       {"     Effective shear modulus    2.20000E+04 (Pa)     5.08000E+06 (Pa)  ",
+        "     Shear-thinning exponent n  8.90000E-01" + sp(9) + " 5.20000E-01",
+        "     Shear-thinning exponent a  2.00000E+00" + sp(9) + " 2.00000E+00", ""}},
+  };
+  for (const Case& k : cases) {
     PrintCapture c;
     zqtest::buildBearing(*c.m, 1, 1);
     setLubricant(*c.m);
-    c.m->tracprop.kmtype = kmtype;
-    c.m->tracprop.smod = 1.0e7;
-    c.m->tracprop.cshear = 1.5e6;
+    k.set(c.m->tracprop);
     ASSERT_EQ(zqtest::runPrintInput(c), "");
-    expectBlock(c, {"     Current Shear Modulus      1.00000E+07 (Pa)  ",
-                    "     Current Critical Shear     1.50000E+06 (Pa)  ",
-                    "",
-                    "     Shear-Thinning Model Code: 0"});
+    expectBlock(c, k.lines);
   }
 }
 
@@ -301,47 +338,6 @@ TEST(PrintInputLubricant, InvalidTractionModelCodeWithoutLubricantDoesNotStop) {
       EXPECT_EQ(c.text().find("Traction Model Code"), std::string::npos);
       EXPECT_EQ(c.findPrefix("     APPLIED MOMENT VECTOR"), int(c.lines().size()) - 1);
     }
-  }
-}
-
-TEST(PrintInputLubricant, OneAndTwoTermShearThinning) {
-  {
-    PrintCapture c;
-    zqtest::buildBearing(*c.m, 1, 1);
-    setLubricant(*c.m);
-    auto& tp = c.m->tracprop;
-    tp.kshthtype = 1;
-    tp.shthmodname = "Carreau-Yasuda model";
-    tp.cshearmod = 8.0e6;
-    tp.cn = 0.625;
-    tp.aexp = 2.0;
-    ASSERT_EQ(zqtest::runPrintInput(c), "");
-    expectBlock(c, {"     Shear-Thinning Model Code: 1",
-                    "     Shear-Thinning Model Name: Carreau-Yasuda model" + sp(30),
-                    "     Effective shear modulus    8.00000E+06 (Pa)  ",
-                    "     Shear-thinning exponent n  6.25000E-01",
-                    "     Shear-thinning exponent a  2.00000E+00",
-                    "",
-                    "     References"});
-  }
-  {
-    PrintCapture c;
-    zqtest::buildBearing(*c.m, 1, 1);
-    setLubricant(*c.m);
-    auto& tp = c.m->tracprop;
-    tp.kshthtype = 2;
-    tp.shthmodname = "Carreau-Yasuda Shear-Thinning (2 terms)";
-    tp.cshearmod = 22000.0;
-    tp.cshearmod1 = 5.08e6;
-    tp.cn = 0.89;
-    tp.cn1 = 0.52;
-    tp.aexp = 2.0;
-    tp.a1exp = 2.0;
-    ASSERT_EQ(zqtest::runPrintInput(c), "");
-    expectBlock(c, {"     Effective shear modulus    2.20000E+04 (Pa)     5.08000E+06 (Pa)  ",
-                    "     Shear-thinning exponent n  8.90000E-01" + sp(9) + " 5.20000E-01",
-                    "     Shear-thinning exponent a  2.00000E+00" + sp(9) + " 2.00000E+00",
-                    ""});
   }
 }
 
