@@ -19,7 +19,6 @@ namespace {
 using zqtest::PrintCapture;
 using zqtest::sp;
 using zqtest::expectBlock;
-using zqtest::expectTail;
 
 const std::string kExpHead = sp(20) + sp(5) + "Exponent" + sp(5) + "Exponent" + sp(5) + "Exponent" +
                              sp(8) + "Slope" + sp(3) + "Prop Ratio" + sp(7) + "Factor" + sp(8) +

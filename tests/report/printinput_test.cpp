@@ -18,7 +18,6 @@ namespace {
 using zqtest::PrintCapture;
 using zqtest::sp;
 using zqtest::expectBlock;
-using zqtest::expectTail;
 
 TEST(PrintInputHeader, BoxIs126ColumnsWideWithTypeAndRunId) {
   PrintCapture c;
