@@ -225,11 +225,12 @@ TEST(RaceFits, RotatingFreeRingHoopStressAndGrowth) {
 // Thermal growth without fit pressure (every race at most as warm as its seat): each race
 // radius grows by alpha r dT, the ball diameter by alpha D dT, so the clearance becomes
 //   c0 + 2 alpha (dT1 R_or - dT2 R_ir) - 2 alpha dTe D.
-// Uniform heating scales the whole bearing: clearance c0 (1 + alpha dT), no fit change.
+// Uniform heating scales the whole bearing: clearance c0 (1 + alpha dT), no fit change. A loose
+// input fit adds to the seat fit and leaves the races free.
 TEST(RaceFits, ThermalGrowthAlone) {
   struct Case {
     const char* name;
-    double dt1, dt2, dth, dts, dte;
+    double dt1, dt2, dth, dts, dte, fit1 = 0, fit2 = 0;  // fits: diametral, m
   };
   const Case cases[] = {
       {"no temperature difference", 0, 0, 0, 0, 0},
@@ -237,6 +238,8 @@ TEST(RaceFits, ThermalGrowthAlone) {
       {"balls only", 0, 0, 0, 0, 40},
       {"inner race above shaft", 0, 30, 0, 0, 0},
       {"housing above outer race", 10, 0, 25, 0, 0},
+      {"loose fits leave the races free", 0, 0, 0, 0, 0, -0.01e-3, -0.004e-3},
+      {"loose fits, housing above outer race", 10, 0, 25, 0, 0, -0.01e-3, -0.004e-3},
   };
   for (const Case& k : cases) {
     Bearing b;
@@ -246,6 +249,8 @@ TEST(RaceFits, ThermalGrowthAlone) {
     oc.hsngtemp = kRoom + k.dth;
     oc.shfttemp = kRoom + k.dts;
     for (int i = 1; i <= 3; ++i) oc.retemp(i) = kRoom + k.dte;
+    oc.racefit(1) = nd(k.fit1);
+    oc.racefit(2) = nd(k.fit2);
     b.run();
     const auto& m = b.m;
     const double al = kSteelAlpha;
@@ -258,24 +263,11 @@ TEST(RaceFits, ThermalGrowthAlone) {
     const double c = kClearance + 2 * al * (k.dt1 * kRor - k.dt2 * kRir) - 2 * al * k.dte * kD;
     EXPECT_NEAR(m.opcond.opintcls * kSlen, c, 1e-15) << k.name;
     // Seat fits: growth of race minus growth of seat (radial), doubled.
-    EXPECT_NEAR(m.opcond.opracefit(1) * kSlen, 2 * al * kRo * (k.dt1 - k.dth), 1e-16) << k.name;
-    EXPECT_NEAR(m.opcond.opracefit(2) * kSlen, 2 * al * kRb * (k.dts - k.dt2), 1e-16) << k.name;
+    EXPECT_NEAR(m.opcond.opracefit(1) * kSlen, k.fit1 + 2 * al * kRo * (k.dt1 - k.dth), 1e-16)
+        << k.name;
+    EXPECT_NEAR(m.opcond.opracefit(2) * kSlen, k.fit2 + 2 * al * kRb * (k.dts - k.dt2), 1e-16)
+        << k.name;
   }
-}
-
-TEST(RaceFits, LooseFitLeavesRacesFree) {
-  Bearing b;
-  b.m.opcond.racefit(1) = nd(-0.01e-3);
-  b.m.opcond.racefit(2) = nd(-0.004e-3);
-  b.run();
-  const auto& m = b.m;
-  EXPECT_DOUBLE_EQ(m.opcond.opracefit(1), nd(-0.01e-3));
-  EXPECT_DOUBLE_EQ(m.opcond.opracefit(2), nd(-0.004e-3));
-  for (int j = 1; j <= 2; ++j) {
-    EXPECT_EQ(m.opcond.racehoop(j), 0.0);
-    EXPECT_EQ(m.opcond.raceexp(j), 0.0);
-  }
-  EXPECT_NEAR(m.opcond.opintcls * kSlen, kClearance, 1e-15);
 }
 
 // Every call starts from the radii of the first call: the same speeds and temperatures give
