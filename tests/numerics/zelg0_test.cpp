@@ -75,53 +75,32 @@ TEST(MaskedSolve, ExactSmallSystemsAndExactSingularities) {
   }
 }
 
-TEST(MaskedSolve, EliminationResidualIsSmall) {
-  // Diagonally dominant matrices (no zero pivot in the given order); a known solution gives
-  // the right-hand side. Relative residual of a backward-stable elimination: a few eps * n.
-  struct Case {
-    std::vector<int> kfix;
-  };
-  const Case cases[] = {{{0, 0, 0, 0}},
-                        {{0, 0, 0, 0, 0, 0}},
-                        {{0, 1, 0, 0, 1, 0}},
-                        {{0, 0, 1, 0, 0, 1, 0, 1}},
-                        {std::vector<int>(20, 0)}};
-  for (const Case& c : cases) {
-    const int n = int(c.kfix.size());
-    std::vector<double> a(std::size_t(n * n));
-    for (int i = 1; i <= n; ++i)
-      for (int j = 1; j <= n; ++j)
-        a[std::size_t((i - 1) + (j - 1) * n)] =
-            (i == j) ? 3.0 * n + i : std::sin(1.3 * i + 0.7 * j * j) * (1.0 + 0.1 * j);
-    std::vector<double> xt(static_cast<std::size_t>(n));
-    for (int i = 1; i <= n; ++i) xt[std::size_t(i - 1)] = c.kfix[std::size_t(i - 1)] ? 0.0 : std::cos(2.1 * i) * i;
-    std::vector<double> b(static_cast<std::size_t>(n), 0.0);
-    for (int i = 1; i <= n; ++i)
-      for (int j = 1; j <= n; ++j) b[std::size_t(i - 1)] += a[std::size_t((i - 1) + (j - 1) * n)] * xt[std::size_t(j - 1)];
+TEST(MaskedSolve, EliminationRecoversAKnownSolution) {
+  // Diagonally dominant matrices (no zero pivot in the given order, condition near 1); a known
+  // solution gives the right-hand side and is recovered to a few eps * n; held unknowns are 0.
+  for (const std::vector<int>& kfix :
+       {std::vector<int>{0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, {0, 1, 0, 0, 1, 0},
+        {0, 0, 1, 0, 0, 1, 0, 1}, std::vector<int>(20, 0)}) {
+    const std::size_t n = kfix.size();
+    std::vector<double> a(n * n), xt(n), b(n, 0.0);
+    auto at = [&](std::size_t i, std::size_t j) -> double& { return a[i + j * n]; };
+    for (std::size_t i = 0; i < n; ++i) {
+      for (std::size_t j = 0; j < n; ++j)
+        at(i, j) = i == j ? 3.0 * double(n) + double(i + 1)
+                          : std::sin(1.3 * double(i + 1) + 0.7 * double((j + 1) * (j + 1))) *
+                                (1.0 + 0.1 * double(j + 1));
+      xt[i] = kfix[i] ? 0.0 : std::cos(2.1 * double(i + 1)) * double(i + 1);
+    }
+    for (std::size_t i = 0; i < n; ++i)
+      for (std::size_t j = 0; j < n; ++j) b[i] += at(i, j) * xt[j];
     const auto a0 = a;
     std::vector<double> x = b;
     int ierr = -1;
-    zelg0::zelg0(n, c.kfix.data(), a.data(), x.data(), ierr);
+    zelg0::zelg0(int(n), kfix.data(), a.data(), x.data(), ierr);
     ASSERT_EQ(ierr, 0) << "n = " << n;
     EXPECT_EQ(a, a0);
-    double anorm = 0.0, xnorm = 0.0, rnorm = 0.0;
-    for (int i = 1; i <= n; ++i) {
-      if (c.kfix[std::size_t(i - 1)]) {
-        EXPECT_EQ(x[std::size_t(i - 1)], 0.0);
-        continue;
-      }
-      double r = b[std::size_t(i - 1)], rowsum = 0.0;
-      for (int j = 1; j <= n; ++j) {
-        if (c.kfix[std::size_t(j - 1)]) continue;
-        r -= a[std::size_t((i - 1) + (j - 1) * n)] * x[std::size_t(j - 1)];
-        rowsum += std::abs(a[std::size_t((i - 1) + (j - 1) * n)]);
-      }
-      anorm = std::max(anorm, rowsum);
-      xnorm = std::max(xnorm, std::abs(x[std::size_t(i - 1)]));
-      rnorm = std::max(rnorm, std::abs(r));
-      EXPECT_NEAR(x[std::size_t(i - 1)], xt[std::size_t(i - 1)], 1e-13 * (1.0 + std::abs(xt[std::size_t(i - 1)])));
-    }
-    EXPECT_LE(rnorm, 1e-14 * anorm * xnorm) << "n = " << n;
+    for (std::size_t i = 0; i < n; ++i)
+      EXPECT_NEAR(x[i], xt[i], 1e-13 * (1.0 + std::abs(xt[i]))) << "n = " << n << " i = " << i;
   }
 }
 
