@@ -356,12 +356,15 @@ TEST_P(ExampleSection, HeaderAndInputDataSection) {
 
   // header page: form feed, title, release line, box of 126 columns (6 to 131)
   EXPECT_EQ(s[0], "\f");
+  EXPECT_EQ(s[1], sp(42) + "Code subset ZelorQS: Quasi-Static Equilibrium Solution");
   EXPECT_EQ(s[2], sp(46) + "Release Date: 06Jul2020 Version (ZelorQS 8.50)" + sp(14));
   EXPECT_EQ(s[5], sp(5) + std::string(126, '*'));
   EXPECT_EQ(s[6], sp(5) + "*" + sp(124) + "*");
   EXPECT_EQ(s[7].size(), 131u);
   EXPECT_EQ(s[8], sp(5) + std::string(126, '*'));
   EXPECT_EQ(s[11], "     BEARING GEOMETRY");
+  EXPECT_EQ(s[12], "     ----------------");
+  for (std::size_t k : {3, 4, 9, 10, 13}) EXPECT_EQ(s[k], "") << k;
 
   // geometry table: each line is a run of 32-column groups of 5 blanks, a 15-column label
   // (with its unit label) and an E12.5 value, or 32 blanks for an empty group
