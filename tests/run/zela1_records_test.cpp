@@ -438,10 +438,6 @@ const StopCase kStops[] = {
      stoppedAfter({kRun, "   R32            1   1  41   0   0   0   0   0   0   0   0"},
                   {"     Invalid number of rolling elements encountered..  nRE = 41", kNreRange}),
      ""},
-    {"HundredElements", kRec1 + rec32(1, 1, 100) + "R33 unreadable\n", 1,
-     stoppedAfter({kRun, "   R32            1   1 100   0   0   0   0   0   0   0   0"},
-                  {"     Invalid number of rolling elements encountered..  nRE = 100", kNreRange}),
-     ""},
     // The echo's I4 field cannot hold it: four asterisks.
     {"HugeNegativeCount", kRec1 + rec32(1, 1, -2147483647) + "R33 unreadable\n", 1,
      stoppedAfter({kRun, "   R32            1   1****   0   0   0   0   0   0   0   0"},
