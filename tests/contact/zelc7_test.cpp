@@ -155,24 +155,19 @@ TEST(ProfileRadius, RaceTaperVariesAroundTheRace) {
   EXPECT_NEAR(zelc7::zelc7(*m, 3, 0, 0, -1.0, (kPi / 2.0 - 0.5) / 3.0), 4.0 + 0.13, 1e-14);
 }
 
-TEST(ProfileRadius, SegmentsTakeTheirOwnRacewayRadius) {
+TEST(ProfileRadius, SegmentsTakeTheirOwnRacewayOrCurvatureCentreRadius) {
   // Outer segments (1, 3) use the outer raceway radius racerad(2, j), inner ones (2, 4) the
-  // inner raceway radius racerad(1, j); a split race's second half holds a copy of its race's.
+  // inner raceway radius racerad(1, j); a grooved race gives its curvature-centre radius.
   auto m = profileModel();
   auto& g = m->brggeom;
-  g.racerad(1, 3) = 7.0;
-  g.racerad(2, 3) = 6.0;
-  g.racerad(1, 4) = 4.0;
-  g.racerad(2, 4) = 3.0;
+  g.racerad(1, 3) = 7.5;
+  g.racerad(2, 3) = 6.5;
+  g.racerad(1, 4) = 4.5;
+  g.racerad(2, 4) = 3.5;
   EXPECT_EQ(zelc7::zelc7(*m, 2, 0, 0, 0.0, 0.0), 6.0);
   EXPECT_EQ(zelc7::zelc7(*m, 3, 0, 0, 0.0, 0.0), 4.0);
-  EXPECT_EQ(zelc7::zelc7(*m, 4, 0, 0, 0.0, 0.0), 6.0);
-  EXPECT_EQ(zelc7::zelc7(*m, 5, 0, 0, 0.0, 0.0), 4.0);
-}
-
-TEST(ProfileRadius, GroovedRaceGivesItsCurvatureCentreRadius) {
-  auto m = profileModel();
-  auto& g = m->brggeom;
+  EXPECT_EQ(zelc7::zelc7(*m, 4, 0, 0, 0.0, 0.0), 6.5);
+  EXPECT_EQ(zelc7::zelc7(*m, 5, 0, 0, 0.0, 0.0), 4.5);
   g.racecurrad(1) = 0.52;
   g.racecurcen(2, 1) = 5.48;
   g.racecurrad(2) = 1.0e6;  // at the limit: still curved

@@ -104,40 +104,31 @@ TEST(LifeFactors, HardnessFactor) {
   }
 }
 
-// Tallian material: M-50 for codes 6 and 41, 8620 for 43, 52100 for every other valid code.
-TEST(LifeFactors, TallianMaterialRows) {
+// Tallian rows: M-50 for codes 6 and 41, 8620 for 43, 52100 for every other valid code;
+// VIMVAR process (code 7) or the CVD row for every other code.
+TEST(LifeFactors, TallianRows) {
   struct Row {
-    int code;
+    int code, kproc;
     const char* name;
     double factor;
+    const char* proc;
+    double facproc, faccont;
   };
-  const std::vector<Row> rows = {
-      {6, "   AISI M-50", 2.267}, {41, "   AISI M-50", 2.267}, {43, "   AISI 8620", 1.773},
-      {1, "  AISI 52100", 1.197}, {5, "  AISI 52100", 1.197}, {23, "  AISI 52100", 1.197},
-      {42, "  AISI 52100", 1.197}, {51, "  AISI 52100", 1.197},
-  };
-  for (const auto& r : rows) {
+  const char* cvd = "CVD -Carbon Vacuum Deoxidation";
+  const char* vim = "VIMVAR -Vacuum Induction Melt, Vacuum Arc Remelt";
+  for (const Row& r : {Row{6, 3, "   AISI M-50", 2.267, cvd, 0.077, 1.0},
+                       Row{41, 0, "   AISI M-50", 2.267, cvd, 0.077, 1.0},
+                       Row{43, 7, "   AISI 8620", 1.773, vim, 0.003, 0.1},
+                       Row{1, 6, "  AISI 52100", 1.197, cvd, 0.077, 1.0},
+                       Row{23, 1, "  AISI 52100", 1.197, cvd, 0.077, 1.0},
+                       Row{51, 7, "  AISI 52100", 1.197, vim, 0.003, 0.1}}) {
     Fixture fx;
-    const Factors f = fx.run(r.code, 3, 62.0);
+    const Factors f = fx.run(r.code, r.kproc, 62.0);
     EXPECT_EQ(f.matname.str(), r.name) << r.code;
     EXPECT_EQ(f.facmat, r.factor) << r.code;
-  }
-}
-
-// Tallian process and contamination: VIMVAR (code 7) or the CVD row for every other code.
-TEST(LifeFactors, TallianProcessRows) {
-  for (int kproc = 0; kproc <= 7; ++kproc) {
-    Fixture fx;
-    const Factors f = fx.run(43, kproc, 62.0);
-    if (kproc == 7) {
-      EXPECT_EQ(f.procname.trimmed(), "VIMVAR -Vacuum Induction Melt, Vacuum Arc Remelt");
-      EXPECT_EQ(f.facproc, 0.003);
-      EXPECT_EQ(f.faccont, 0.1);
-    } else {
-      EXPECT_EQ(f.procname.trimmed(), "CVD -Carbon Vacuum Deoxidation") << kproc;
-      EXPECT_EQ(f.facproc, 0.077);
-      EXPECT_EQ(f.faccont, 1.0);
-    }
+    EXPECT_EQ(f.procname.trimmed(), r.proc) << r.kproc;
+    EXPECT_EQ(f.facproc, r.facproc) << r.kproc;
+    EXPECT_EQ(f.faccont, r.faccont) << r.kproc;
   }
 }
 
@@ -156,59 +147,29 @@ TEST(LifeFactors, NoLifeModificationIgnoresProcessingCode) {
   }
 }
 
-// Codes between and beyond the table groups stop the run after the block: two empty lines,
-// "     Execution terminating in -Zela8- due to invalid materials code ...", the code as I3,
-// two empty lines.
-TEST(LifeFactors, InvalidMaterialCodeStops) {
+// Invalid codes stop the run after the block: two empty lines, the message (the processing
+// one ends in a blank), the code as I3, two empty lines. The material code is checked first.
+TEST(LifeFactors, InvalidCodesStop) {
   struct Row {
-    int code;
+    int kmat, kproc;
     const char* i3;
   };
-  const std::vector<Row> rows = {{10, " 10"}, {20, " 20"}, {24, " 24"}, {40, " 40"},
-                                 {48, " 48"}, {50, " 50"}, {52, " 52"}, {-1, " -1"}};
-  for (const auto& r : rows) {
+  const std::string mat = "\n\n     Execution terminating in -Zela8- due to invalid materials code "
+                          "for life modification ....\n     Input materials code =";
+  const std::string proc = "\n\n     Execution terminating in -Zela8- due to invalid processing "
+                           "code for life modification .... \n     Input processing code =";
+  for (const Row& r : {Row{10, 0, " 10"}, Row{20, 0, " 20"}, Row{24, 0, " 24"}, Row{40, 0, " 40"},
+                       Row{48, 0, " 48"}, Row{50, 0, " 50"}, Row{52, 0, " 52"},
+                       Row{-1, 0, " -1"}, Row{30, 30, " 30"}, Row{1, 8, "  8"},
+                       Row{1, -1, " -1"}, Row{1, 100, "100"}}) {
     Fixture fx;
     try {
-      fx.run(r.code, 0, 60.0);
-      ADD_FAILURE() << "material code " << r.code << " must stop the run";
+      fx.run(r.kmat, r.kproc, 60.0);
+      ADD_FAILURE() << r.kmat << " " << r.kproc << " must stop the run";
     } catch (const zq::StopRun& s) {
       EXPECT_EQ(s.status(), 1);
     }
-    const std::string expected =
-        "\n\n     Execution terminating in -Zela8- due to invalid materials code for life "
-        "modification ....\n     Input materials code =" +
-        std::string(r.i3) + "\n\n\n";
-    EXPECT_EQ(fx.out.str(), expected) << r.code;
+    const bool badMat = r.kmat != 1;
+    EXPECT_EQ(fx.out.str(), (badMat ? mat : proc) + r.i3 + "\n\n\n") << r.kmat << " " << r.kproc;
   }
-}
-
-// Processing codes outside 0..7 stop the run with the processing block (message ends in a blank).
-TEST(LifeFactors, InvalidProcessingCodeStops) {
-  struct Row {
-    int code;
-    const char* i3;
-  };
-  const std::vector<Row> rows = {{8, "  8"}, {-1, " -1"}, {100, "100"}};
-  for (const auto& r : rows) {
-    Fixture fx;
-    try {
-      fx.run(1, r.code, 60.0);
-      ADD_FAILURE() << "processing code " << r.code << " must stop the run";
-    } catch (const zq::StopRun& s) {
-      EXPECT_EQ(s.status(), 1);
-    }
-    const std::string expected =
-        "\n\n     Execution terminating in -Zela8- due to invalid processing code for life "
-        "modification .... \n     Input processing code =" +
-        std::string(r.i3) + "\n\n\n";
-    EXPECT_EQ(fx.out.str(), expected) << r.code;
-  }
-}
-
-// An invalid material code is found before the processing code is looked at.
-TEST(LifeFactors, MaterialCheckComesFirst) {
-  Fixture fx;
-  EXPECT_THROW(fx.run(30, 30, 60.0), zq::StopRun);
-  EXPECT_NE(fx.out.str().find("invalid materials code"), std::string::npos);
-  EXPECT_EQ(fx.out.str().find("processing"), std::string::npos);
 }

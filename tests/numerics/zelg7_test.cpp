@@ -97,21 +97,6 @@ TEST(EllipticIntegrals, SmallModulusTakesNoMeanStep) {
     EXPECT_NEAR(ck, double(q.k), tol) << "k = " << k;
     EXPECT_NEAR(ce, double(q.e), tol) << "k = " << k;
   }
-  double ck = 0, ce = 0;
-  int ierr = -1;
-  zelg7::zelg7(*m, 0.001, ck, ce, ierr);
-  EXPECT_NEAR(ck, kPi / 2.0, 1e-6);
-  EXPECT_NEAR(ce, kPi / 2.0, 1e-6);
-}
-
-TEST(EllipticIntegrals, ZeroModulusGivesHalfPi) {
-  auto m = std::make_unique<Model>();
-  double ck = 0, ce = 0;
-  int ierr = -1;
-  zelg7::zelg7(*m, 0.0, ck, ce, ierr);
-  EXPECT_EQ(ierr, 0);
-  EXPECT_EQ(ck, kPi / 2.0);
-  EXPECT_EQ(ce, kPi / 2.0);
 }
 
 TEST(EllipticIntegrals, ModulusOneOrBeyondIsRefused) {

@@ -311,26 +311,6 @@ TEST(Report, WritesRenderedTextToStream) {
   EXPECT_THROW(rep.write("I2", {"x"}), std::invalid_argument);
 }
 
-TEST(Report, CacheParsesEachFormatTextOnce) {
-  std::ostringstream os;
-  zq::Report rep;
-  const std::string a = "6X,A12,9E11.3";
-  const std::string b(a);  // same text, other storage
-  const zq::ParsedFormat* p1 = &rep.parsed(a);
-  const zq::ParsedFormat* p2 = &rep.parsed(b);
-  EXPECT_EQ(p1, p2);
-  EXPECT_EQ(rep.cachedFormats(), 1u);
-  rep.attach(os);
-  rep.write(a, {"x", 1.0});
-  rep.write(a, {"y", 2.0});
-  EXPECT_EQ(rep.cachedFormats(), 1u);
-  EXPECT_EQ(&rep.parsed(a), p1);
-  rep.write("I2", {1});
-  EXPECT_EQ(rep.cachedFormats(), 2u);
-  EXPECT_THROW(rep.parsed("E11."), std::invalid_argument);
-  EXPECT_EQ(rep.cachedFormats(), 2u);  // a malformed format is not cached
-}
-
 TEST(Report, OpenReplacesFileAndKeepsLineFeeds) {
   const auto path = std::filesystem::temp_directory_path() /
                     ("zq_format_test_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + ".txt");

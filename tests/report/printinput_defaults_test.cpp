@@ -1,7 +1,7 @@
 // The input-data section after the real defaults and unit labels: a ball bearing with database
 // materials (52100 element and races, 4340 shaft and housing at 295 K = 531 R, where the 52100
-// modulus table gives 201.33 GPa) shows blank markers, E0 = 2.0133E+11 Pa (x 0.0254^2/4.448222
-// = 2.9200E+07 psi), the default life exponents and the life factors of codes 1/2. Converted
+// modulus table gives 201.33 GPa) shows blank markers and E0 = 2.0133E+11 Pa (x 0.0254^2/4.448222
+// = 2.9200E+07 psi). Converted
 // references: 2.05e11 Pa = 2.9733E+07 psi; 7827 and 7850 kg/m^3 = 2.8277E-01 and 2.8360E-01
 // lbm/in^3 (x 0.0254^3/0.4535924).
 #include <gtest/gtest.h>
@@ -69,27 +69,6 @@ TEST(PrintInputAfterDefaults, DatabaseMaterialsAndLifeConstantsInSi) {
             0);
   EXPECT_GE(c.find("     Survival Probability  =  0.9000    Baseline Material    = "
                    "AISI 52100 Steel"),
-            0);
-  EXPECT_GE(c.find("     Bearing Weibull Slope =  1.1111    Base Poisson-s Ratio = 2.7700E-01"),
-            0);
-  EXPECT_GE(c.find("     Contact Type          =   Point"), 0);
-  // original LP: c = 31/3, h = 7/3, point-contact load-life exponent 3, e = 10/9, ratio 1,
-  // adjustment 1, constant 24640060 with the length exponent 1.8
-  EXPECT_GE(c.find("          Outer Race   1.0333E+01   2.3333E+00   3.0000E+00   1.1111E+00"
-                   "   1.0000E+00   1.0000E+00      2.4640E+07   (N/m**1.800)"),
-            0);
-  // IH element row: stress-life exponent (c + 2 - h)/e = 9, no elastic ratio
-  EXPECT_GE(c.find("     Rolling Element   1.0333E+01   2.3333E+00   9.0000E+00   1.1111E+00" +
-                   sp(13) + "   1.0000E+00      1.5524E+09   (N/m**1.933)"),
-            0);
-  // VK: stress-life exponent (2 + ec)/e = 12.1333, length exponent 647/364 -> 1.777
-  EXPECT_GE(c.findPrefix("          Outer Race   1.0333E+01" + sp(13) + "   1.2133E+01   1.1111E+00"),
-            0);
-  EXPECT_GE(c.find("          Outer Race   3.0000E+00   1.5000E+00    1.2214E+00        1        2"
-                   "   AISI 52100 CVD -Carbon Vacuum Degassing" + sp(27)),
-            0);
-  EXPECT_GE(c.find("     Rolling Element   1.1970E+00   7.7000E-02    1.0000E+00        1        2"
-                   "   AISI 52100 CVD -Carbon Vacuum Deoxidation" + sp(25)),
             0);
 }
 

@@ -49,32 +49,19 @@ std::string boxLine(const std::string& type, const std::string& runid) {
          runid + sp(36 - int(runid.size())) + sp(4) + "*";
 }
 
-// Operating-conditions block of an SI (K, N, m, N.m) or English (R, lbf, in, lbf.in) example,
-// the values given as their E13.5 texts.
+// Key lines of the operating-conditions block of an SI (K, N) or English (R, lbf) example, the
+// values given as their E13.5 texts.
 std::vector<Key> operating(int kunit, const std::string& runid, const std::string& room,
-                           const std::string& hsng, const std::string& shft,
-                           const std::string& re, const std::string& races,
-                           const std::string& rpm, const std::string& kfs,
-                           const std::string& kangvel, const std::string& loads) {
+                           const std::string& races, const std::string& rpm,
+                           const std::string& kfs, const std::string& loads) {
   const bool si = kunit == 1;
   const std::string t = si ? " (K)" : " (R)";
   return {
       {"     OPERATING CONDITIONS" + sp(57) + runid + sp(36 - int(runid.size()))},
       {"     ROOM TEMPERATURE" + sp(15) + t + room + sp(17) + "TEMPERATURE" + sp(15) + t + races},
-      {"     HOUSING TEMPERATURE" + sp(12) + t + hsng + sp(17) + "ANGULAR VELOCITY" + sp(8) +
-       " (rpm)" + rpm},
-      {"     SHAFT TEMPERATURE" + sp(14) + t + shft + sp(17) + "MISALIGNMENT-Y" + sp(10) +
-       " (rad)  0.00000E+00  0.00000E+00"},
-      {"     ROLLING ELEMENT TEMPERATURE" + sp(4) + t + re + sp(17) + "MISALIGNMENT-Z" + sp(10) +
-       " (rad)  0.00000E+00  0.00000E+00"},
+      contains("ANGULAR VELOCITY" + sp(8) + " (rpm)" + rpm),
       {"     QUASI-STATIC CONSTRAINTS" + sp(12) + kfs},
-      {"     INITIAL ANGULAR VELOCITY CODE" + sp(7) + kangvel},
-      {"     ANG VELOCITY VECTOR ORIENT    (deg)  1.80000E+02"},
-      {"     APPLIED LOAD VECTOR" + sp(10) + (si ? "   (N)" : " (lbf)") + loads},
-      {"     RELATIVE DISPLACEMENT VECTOR" + sp(3) + (si ? " (m)" : "(in)") +
-       "  0.00000E+00  0.00000E+00  0.00000E+00"},
-      {"     APPLIED MOMENT VECTOR" + sp(6) + (si ? "   (N.m)" : "(lbf.in)") + sp(13) +
-       "  0.00000E+00  0.00000E+00"}};
+      {"     APPLIED LOAD VECTOR" + sp(10) + (si ? "   (N)" : " (lbf)") + loads}};
 }
 
 std::vector<Key> join(std::vector<Key> a, const std::vector<Key>& b) {
@@ -98,14 +85,6 @@ std::vector<Example> examples() {
              sp(22) + "INNER RACE"},
             {"     BALL DIA    (m) 1.27000E-02     INNER CUR FAC   5.20000E-01     SHRINK FIT  (m)"
              " 0.00000E+00     SHRINK FIT  (m) 1.00000E-05"},
-            {"     PITCH DIA   (m) 6.00000E-02     BEARING OD  (m) 8.00000E-02     WIDTH       (m)"
-             " 1.80000E-02     WIDTH       (m) 1.80000E-02"},
-            contains("     HOUSING OD  (m) 1.20000E-01     SHLDR DIA   (m) 6.85000E-02     "
-                     "SHLDR DIA   (m) 5.18000E-02"),
-            {"     DIA PLAY    (m) 2.00000E-05     SHAFT OD    (m) 4.00000E-02     SHIM THKNS  (m)"
-             " 0.00000E+00     SHIM THKNS  (m) 0.00000E+00"},
-            contains("     SHAFT ID    (m) 0.00000E+00     SHIM ANG  (deg) 0.00000E+00     "
-                     "SHIM ANG  (deg) 0.00000E+00"),
             {"     OUTER RMS   (m) 1.00000E-07     INNER RMS   (m) 1.00000E-07"},
             {"     Rolling Element Material = AISI 52100 Steel" + sp(20)},
             {"     Shaft Material           = AISI 4340 Steel" + sp(21)},
@@ -116,20 +95,14 @@ std::vector<Example> examples() {
             {"     RE/RACE ELASTOHYDRODYNAMIC MODEL CODE:  1"},
             {"          Operating Residual Stresses*  (Pa)"},
             {"          Outer Race   0.0000E+00   Inner Race   0.0000E+00"}},
-           operating(1, "Deep groove ball bearing 6208, SI", "  2.93000E+02", "  3.20000E+02",
-                     "  3.25000E+02", "  3.22000E+02", "  3.20000E+02  3.25000E+02",
-                     "  0.00000E+00  3.00000E+03", " 0 1 0 1 1", " 0",
-                     "  5.00000E+02  0.00000E+00  3.00000E+03")),
+           operating(1, "Deep groove ball bearing 6208, SI", "  2.93000E+02", "  3.20000E+02  3.25000E+02",
+                     "  0.00000E+00  3.00000E+03", " 0 1 0 1 1", "  5.00000E+02  0.00000E+00  3.00000E+03")),
       {"VARIATIONS IN", "FLANGE CLS", "RE/FLANGE"}});
   // ---- the same ball bearing in English units, input housing material
   v.push_back({"examples/ball-english.txt", 1, 2, false,
       join({{boxLine("BALL", "Ball bearing 6208, English units")},
             {"     BALL DIA   (in) 5.00000E-01     INNER CUR FAC   5.20000E-01     SHRINK FIT (in)"
              " 0.00000E+00     SHRINK FIT (in) 4.00000E-04"},
-            {"     PITCH DIA  (in) 2.36220E+00     BEARING OD (in) 3.14960E+00     WIDTH      (in)"
-             " 7.08700E-01     WIDTH      (in) 7.08700E-01"},
-            {"     DIA PLAY   (in) 7.90000E-04     SHAFT OD   (in) 1.57480E+00     SHIM THKNS (in)"
-             " 0.00000E+00     SHIM THKNS (in) 0.00000E+00"},
             {"     OUTER RMS  (in) 4.00000E-06     INNER RMS  (in) 4.00000E-06"},
             {"     Housing Material         = Arbitrary Properties" + sp(16)},
             {"     TEMPERATURE" + sp(21) +
@@ -140,10 +113,8 @@ std::vector<Example> examples() {
             contains("  1.0000E+07^"),
             {"     RE/RACE ELASTOHYDRODYNAMIC MODEL CODE:  1"},
             {"          Operating Residual Stresses* (psi)"}},
-           operating(2, "Ball bearing 6208, English units", "  5.27400E+02", "  5.76000E+02",
-                     "  5.85000E+02", "  5.79600E+02", "  5.76000E+02  5.85000E+02",
-                     "  0.00000E+00  3.00000E+03", " 0 1 0 1 1", " 0",
-                     "  1.10000E+02  0.00000E+00  6.75000E+02")),
+           operating(2, "Ball bearing 6208, English units", "  5.27400E+02", "  5.76000E+02  5.85000E+02",
+                     "  0.00000E+00  3.00000E+03", " 0 1 0 1 1", "  1.10000E+02  0.00000E+00  6.75000E+02")),
       {"VARIATIONS IN", "FLANGE CLS"}});
   // ---- cylindrical roller bearing, SI, ribs on the outer ring, input roller material
   v.push_back({"examples/cylindrical-si.txt", 2, 1, true,
@@ -152,14 +123,8 @@ std::vector<Example> examples() {
              " 0.00000E+00     SHAFT OD    (m) 4.00000E-02"},
             {"     ROLLER DIA  (m) 1.10000E-02     CROWN RAD   (m) 2.00000E-01     INNER FIT   (m)"
              " 1.50000E-05     SHAFT ID    (m) 0.00000E+00"},
-            {"     ROLLER LEN  (m) 1.20000E-02     COR RAD  I  (m) 6.00000E-04     DIA PLAY    (m)"
-             " 3.00000E-05     BEARING OD  (m) 8.00000E-02"},
-            {"     CEN LAND    (m) 8.00000E-03     COR RAD II  (m) 6.00000E-04" + sp(37) +
-             "HOUSING OD  (m) 1.20000E-01"},
             {"     OUTER LEN1  (m) 6.05000E-03     INNER LEN1  (m) 9.00000E-03     OUTER CRN   (m)"
              " 1.00000E+10     WIDTH  I    (m) 1.80000E-02"},
-            {"     OUTER LEN2  (m) 6.05000E-03     INNER LEN2  (m) 9.00000E-03     INNER CRN   (m)"
-             " 1.00000E+10     WIDTH II    (m) 1.80000E-02"},
             {"     OUTER RMS   (m) 1.00000E-07     INNER RMS   (m) 1.00000E-07"},
             {"     Outer Race      1.00000E-04      2.50000E-03    2.50000E-03      5.00000E-01"
              "    5.00000E-01"},
@@ -177,10 +142,8 @@ std::vector<Example> examples() {
             {"     RE/RACE ELASTOHYDRODYNAMIC MODEL CODE:  4"},
             // an input element material takes the life codes 1 and 2
             {"     Rolling Element" + kStle52100}},
-           operating(1, "Cylindrical roller bearing NU208, SI", "  2.93000E+02", "  3.25000E+02",
-                     "  3.30000E+02", "  3.28000E+02", "  3.25000E+02  3.30000E+02",
-                     "  0.00000E+00  3.00000E+03", " 1 1 0 1 1", " 1",
-                     "  0.00000E+00  0.00000E+00  5.00000E+03")),
+           operating(1, "Cylindrical roller bearing NU208, SI", "  2.93000E+02", "  3.25000E+02  3.30000E+02",
+                     "  0.00000E+00  3.00000E+03", " 1 1 0 1 1", "  0.00000E+00  0.00000E+00  5.00000E+03")),
       {"VARIATIONS IN", "Inner Race      "}});
   // ---- spherical roller bearing, SI
   v.push_back({"examples/spherical-si.txt", 3, 1, false,
@@ -189,18 +152,12 @@ std::vector<Example> examples() {
              " 5.00000E-04     SHAFT OD    (m) 4.00000E-02"},
             {"     ROLLER DIA  (m) 9.50000E-03     INNER CUR FAC   5.10000E-01     COR RAD II  (m)"
              " 5.00000E-04     SHAFT ID    (m) 0.00000E+00"},
-            {"     ROLLER LEN  (m) 1.00000E-02     CON ANGLE (deg) 1.00000E+01     OUTER FIT   (m)"
-             " 0.00000E+00     BEARING OD  (m) 8.00000E-02"},
-            {"     CROWN RAD   (m) 3.42000E-02     DIA PLAY    (m) 3.50000E-05     INNER FIT   (m)"
-             " 1.50000E-05     HOUSING OD  (m) 1.20000E-01"},
             contains("     WIDTH  I    (m) 2.30000E-02     WIDTH II    (m) 2.30000E-02"),
             prefix("     OUTER RMS   (m) 1.00000E-07     INNER RMS   (m) 1.00000E-07     "
                    "NO LD ANG (deg)"),
             {"     RE/RACE ELASTOHYDRODYNAMIC MODEL CODE:  1"}},
-           operating(1, "Spherical roller bearing 22208, SI", "  2.93000E+02", "  3.25000E+02",
-                     "  3.30000E+02", "  3.28000E+02", "  3.25000E+02  3.30000E+02",
-                     "  0.00000E+00  2.00000E+03", " 0 1 0 1 1", " 1",
-                     "  7.00000E+02  0.00000E+00  4.00000E+03")),
+           operating(1, "Spherical roller bearing 22208, SI", "  2.93000E+02", "  3.25000E+02  3.30000E+02",
+                     "  0.00000E+00  2.00000E+03", " 0 1 0 1 1", "  7.00000E+02  0.00000E+00  4.00000E+03")),
       {"VARIATIONS IN", "FLANGE CLS"}});
   // ---- tapered roller bearing, SI, guide rib on the cone
   v.push_back({"examples/tapered-si.txt", 4, 1, true,
@@ -209,25 +166,14 @@ std::vector<Example> examples() {
              " 8.00000E-04     SHAFT OD    (m) 4.00000E-02"},
             {"     ROLLER DIA  (m) 1.06000E-02     IN CONE   (deg) 1.00000E+01     COR RAD II  (m)"
              " 6.00000E-04     SHAFT ID    (m) 0.00000E+00"},
-            {"     ROLLER LEN  (m) 1.50000E-02     END RAD  I  (m) 1.30000E-01     OUTER FIT   (m)"
-             " 0.00000E+00     BEARING OD  (m) 8.00000E-02"},
-            {"     CEN LAND    (m) 1.00000E-02     END RAD II  (m) 1.00000E+10     INNER FIT   (m)"
-             " 1.50000E-05     HOUSING OD  (m) 1.20000E-01"},
-            {"     CROWN RAD   (m) 3.00000E-01     OUTER LEN1  (m) 7.80000E-03     INNER LEN1  (m)"
-             " 7.60000E-03     WIDTH  I    (m) 1.60000E-02"},
-            {"     OUTER CRN   (m) 1.00000E+10     OUTER LEN2  (m) 7.80000E-03     INNER LEN2  (m)"
-             " 7.60000E-03     WIDTH II    (m) 1.80000E-02"},
-            {"     INNER CRN   (m) 1.00000E+10"},
             {"     OUTER RMS   (m) 1.00000E-07     INNER RMS   (m) 1.00000E-07"},
             {"     Inner Race      0.00000E+00      3.00000E-03    0.00000E+00     -5.00000E-01"
              "    0.00000E+00"},
             prefix("    OUTER RACE   2.0000E-08  0.00000E+00  7.00000E-02  5.00000E-02  5.00000E-01"),
             {sp(14) + "   0.0000E+00  0.00000E+00  8.00000E-02  1.00000E+00" + sp(13) +
              " -8.00000E-02  0.00000E+00  1.25000E+01  8.00000E-02"}},
-           operating(1, "Tapered roller bearing 30208, SI", "  2.93000E+02", "  3.25000E+02",
-                     "  3.30000E+02", "  3.28000E+02", "  3.25000E+02  3.30000E+02",
-                     "  0.00000E+00  2.50000E+03", " 0 1 0 1 1", " 1",
-                     "  2.50000E+03  0.00000E+00  4.00000E+03")),
+           operating(1, "Tapered roller bearing 30208, SI", "  2.93000E+02", "  3.25000E+02  3.30000E+02",
+                     "  0.00000E+00  2.50000E+03", " 0 1 0 1 1", "  2.50000E+03  0.00000E+00  4.00000E+03")),
       {"VARIATIONS IN", "     Outer Race      "}});
   // ---- spherical tapered roller bearing, SI
   v.push_back({"examples/spherical-tapered-si.txt", 5, 1, false,
@@ -236,20 +182,14 @@ std::vector<Example> examples() {
              " 0.00000E+00     SHAFT OD    (m) 4.00000E-02"},
             {"     ROLLER DIA  (m) 1.06000E-02     INNER CUR FAC   5.10000E-01     COR RAD II  (m)"
              " 0.00000E+00     SHAFT ID    (m) 0.00000E+00"},
-            {"     ROLLER LEN  (m) 1.50000E-02     END RAD  I  (m) 1.30000E-01     OUTER FIT   (m)"
-             " 0.00000E+00     BEARING OD  (m) 8.00000E-02"},
-            {"     CROWN RAD   (m) 8.00000E-02     END RAD II  (m) 1.00000E+10     INNER FIT   (m)"
-             " 1.50000E-05     HOUSING OD  (m) 1.20000E-01"},
             {"     OUT CONE  (deg) 1.40000E+01     IN CONE   (deg) 1.00000E+01" + sp(37) +
              "WIDTH  I    (m) 1.60000E-02"},
             {"     OUTER RMS   (m) 1.00000E-07     INNER RMS   (m) 1.00000E-07" + sp(35) +
              "WIDTH II    (m) 1.80000E-02"},
             {"     Inner Race      0.00000E+00      3.00000E-03    0.00000E+00     -5.00000E-01"
              "    0.00000E+00"}},
-           operating(1, "Spherical tapered roller bearing, SI", "  2.93000E+02", "  3.25000E+02",
-                     "  3.30000E+02", "  3.28000E+02", "  3.25000E+02  3.30000E+02",
-                     "  0.00000E+00  2.50000E+03", " 0 1 0 1 1", " 1",
-                     "  2.50000E+03  0.00000E+00  4.00000E+03")),
+           operating(1, "Spherical tapered roller bearing, SI", "  2.93000E+02", "  3.25000E+02  3.30000E+02",
+                     "  0.00000E+00  2.50000E+03", " 0 1 0 1 1", "  2.50000E+03  0.00000E+00  4.00000E+03")),
       {"VARIATIONS IN"}});
   // ---- ball bearing with element-by-element diameters, race imperfections, input ring and
   //      shaft materials, residual stresses and dry traction (ktrac = 0)
@@ -258,21 +198,13 @@ std::vector<Example> examples() {
             {"     VARIATIONS IN BALL SIZE"},
             {sp(23) + " (m)"},
             {sp(10) + "   1  1.00000E-06"},
-            {sp(10) + "   2 -1.00000E-06"},
-            {sp(10) + "   3  2.00000E-06"},
-            {sp(10) + "   4 -2.00000E-06"},
-            {sp(10) + "   5  5.00000E-07"},
-            {sp(10) + "   6 -5.00000E-07"},
             {sp(10) + "   7  0.00000E+00"},
-            {sp(10) + "   8  1.50000E-06"},
             {sp(10) + "   9 -1.50000E-06"},
             {""},
             {"     VARIATIONS IN RACE GEOMETRY"},
             {"     Outer Race GEOMETRIC IMPERFECTION TYPE = 1"},
             {"     RACE RADIUS:  MAJOR AXIS PAR  (m) =  5.0000E-06  MINOR AXIS PAR  (m) = "
              "-5.0000E-06  ORIENTATION (deg) =  3.0000E+01"},
-            {"     CUR FACTOR:   AMPLITUDE           =  0.0000E+00  FREQUENCY           = "
-             " 0.0000E+00  PHASE ANG   (deg) =  0.0000E+00"},
             {""},
             {"     Inner Race GEOMETRIC IMPERFECTION TYPE = 2"},
             {"     RACE RADIUS:  AMPLITUDE       (m) =  1.0000E-06  FREQUENCY           = "
@@ -299,10 +231,8 @@ std::vector<Example> examples() {
             {"          Inner Race" + kStle52100},
             // asperity row: traction coefficient, limit shear stress, residual stress
             contains("   1.0000E-01   0.0000E+00   1.0000E+08")},
-           operating(1, "Ball bearing 6208, size variations", "  2.93000E+02", "  3.20000E+02",
-                     "  3.25000E+02", "  3.22000E+02", "  3.20000E+02  3.25000E+02",
-                     "  0.00000E+00  3.00000E+03", " 0 1 0 1 1", " 0",
-                     "  5.00000E+02  0.00000E+00  3.00000E+03")),
+           operating(1, "Ball bearing 6208, size variations", "  2.93000E+02", "  3.20000E+02  3.25000E+02",
+                     "  0.00000E+00  3.00000E+03", " 0 1 0 1 1", "  5.00000E+02  0.00000E+00  3.00000E+03")),
       {"RMS Dev", "ELASTOHYDRODYNAMIC", "FLANGE CLS", sp(12) + "10  "}});
   // ---- cylindrical roller bearing in English units with scattered roller sizes, race
   //      imperfections of both kinds, ribs and a lubricant given on the input (ktrac = 9)
@@ -312,14 +242,8 @@ std::vector<Example> examples() {
              " 0.00000E+00     SHAFT OD   (in) 1.57480E+00"},
             {"     ROLLER DIA (in) 4.33100E-01     CROWN RAD  (in) 7.87400E+00     INNER FIT  (in)"
              " 5.90000E-04     SHAFT ID   (in) 0.00000E+00"},
-            {"     ROLLER LEN (in) 4.72400E-01     COR RAD  I (in) 2.36000E-02     DIA PLAY   (in)"
-             " 1.20000E-03     BEARING OD (in) 3.14960E+00"},
-            {"     CEN LAND   (in) 3.15000E-01     COR RAD II (in) 2.36000E-02" + sp(37) +
-             "HOUSING OD (in) 4.72440E+00"},
             {"     OUTER LEN1 (in) 2.38200E-01     INNER LEN1 (in) 3.54300E-01     OUTER CRN  (in)"
              " 1.00000E+10     WIDTH  I   (in) 7.08700E-01"},
-            {"     OUTER LEN2 (in) 2.38200E-01     INNER LEN2 (in) 3.54300E-01     INNER CRN  (in)"
-             " 1.00000E+10     WIDTH II   (in) 7.08700E-01"},
             {"     OUTER RMS  (in) 4.00000E-06     INNER RMS  (in) 4.00000E-06"},
             {sp(28) + "(in)" + sp(13) + "(in)" + sp(11) + "(in)" + sp(11) + " (deg)" + sp(9) +
              " (deg)"},
@@ -333,10 +257,6 @@ std::vector<Example> examples() {
             {"     Outer Race GEOMETRIC IMPERFECTION TYPE = 2"},
             {"     RACE RADIUS:  AMPLITUDE      (in) =  4.0000E-05  FREQUENCY           = "
              " 6.0000E+00  PHASE ANG   (deg) =  0.0000E+00"},
-            {"     LAND OFFSET:  CONSTANT       (in) =  0.0000E+00"},
-            {sp(19) + "AMPLITUDE      (in) =  0.0000E+00  FREQUENCY           =  0.0000E+00"
-                      "  PHASE ANG   (deg) =  0.0000E+00"},
-            {"     LAND TAPER:   CONSTANT      (rad) =  0.0000E+00"},
             {"     Inner Race GEOMETRIC IMPERFECTION TYPE = 1"},
             {"     RACE RADIUS:  MAJOR AXIS PAR (in) =  2.0000E-04  MINOR AXIS PAR (in) = "
              " 1.0000E-04  ORIENTATION (deg) =  4.5000E+01"},
@@ -353,10 +273,8 @@ std::vector<Example> examples() {
             {"     RE/RACE ELASTOHYDRODYNAMIC MODEL CODE:  9"},
             {"     Lubricant Name" + sp(13) + "Turbine oil, user properties" + sp(22)},
             prefix("     Current Temperature        5.90400E+02 (R) ")},
-           operating(2, "Cylindrical NU208, user lubricant", "  5.27670E+02", "  5.85000E+02",
-                     "  5.94000E+02", "  5.90400E+02", "  5.85000E+02  5.94000E+02",
-                     "  0.00000E+00  3.00000E+03", " 1 1 0 1 1", " 1",
-                     "  0.00000E+00  0.00000E+00  1.12400E+03")),
+           operating(2, "Cylindrical NU208, user lubricant", "  5.27670E+02", "  5.85000E+02  5.94000E+02",
+                     "  0.00000E+00  3.00000E+03", " 1 1 0 1 1", "  0.00000E+00  0.00000E+00  1.12400E+03")),
       {"VARIATIONS IN BALL SIZE", "END FACE"}});
   // ---- tapered roller bearing in English units, silicon nitride rollers, no lubricant
   v.push_back({"examples/tapered-dry-english.txt", 4, 2, true,
@@ -365,15 +283,6 @@ std::vector<Example> examples() {
              " 3.15000E-02     SHAFT OD   (in) 1.57480E+00"},
             {"     ROLLER DIA (in) 4.17300E-01     IN CONE   (deg) 1.00000E+01     COR RAD II (in)"
              " 2.36000E-02     SHAFT ID   (in) 0.00000E+00"},
-            {"     ROLLER LEN (in) 5.90600E-01     END RAD  I (in) 5.11810E+00     OUTER FIT  (in)"
-             " 0.00000E+00     BEARING OD (in) 3.14960E+00"},
-            {"     CEN LAND   (in) 3.93700E-01     END RAD II (in) 1.00000E+10     INNER FIT  (in)"
-             " 5.90000E-04     HOUSING OD (in) 4.72440E+00"},
-            {"     CROWN RAD  (in) 1.18110E+01     OUTER LEN1 (in) 3.93700E-01     INNER LEN1 (in)"
-             " 3.93700E-01     WIDTH  I   (in) 6.29900E-01"},
-            {"     OUTER CRN  (in) 1.00000E+10     OUTER LEN2 (in) 3.93700E-01     INNER LEN2 (in)"
-             " 3.93700E-01     WIDTH II   (in) 7.08700E-01"},
-            {"     INNER CRN  (in) 1.00000E+10"},
             {"     OUTER RMS  (in) 4.00000E-06     INNER RMS  (in) 4.00000E-06"},
             {"     Inner Race      0.00000E+00      1.18100E-01    0.00000E+00     -5.00000E-01"
              "    0.00000E+00"},
@@ -393,10 +302,8 @@ std::vector<Example> examples() {
              "   Si Nitride AM -Air Melt" + sp(55 - 12)},
             {"     Rolling Element   1.1970E+00   7.7000E-02    1.0000E+00       51        1"
              "   AISI 52100 CVD -Carbon Vacuum Deoxidation" + sp(25)}},
-           operating(2, "Tapered 30208, dry, Si3N4 rollers", "  5.27670E+02", "  5.85000E+02",
-                     "  5.94000E+02", "  5.90400E+02", "  5.85000E+02  5.94000E+02",
-                     "  0.00000E+00  2.50000E+03", " 0 1 0 1 1", " 1",
-                     "  5.62000E+02  0.00000E+00  8.99000E+02")),
+           operating(2, "Tapered 30208, dry, Si3N4 rollers", "  5.27670E+02", "  5.85000E+02  5.94000E+02",
+                     "  0.00000E+00  2.50000E+03", " 0 1 0 1 1", "  5.62000E+02  0.00000E+00  8.99000E+02")),
       {"VARIATIONS IN", "ELASTOHYDRODYNAMIC", "     Outer Race      "}});
   return v;
 }
@@ -449,12 +356,15 @@ TEST_P(ExampleSection, HeaderAndInputDataSection) {
 
   // header page: form feed, title, release line, box of 126 columns (6 to 131)
   EXPECT_EQ(s[0], "\f");
+  EXPECT_EQ(s[1], sp(42) + "Code subset ZelorQS: Quasi-Static Equilibrium Solution");
   EXPECT_EQ(s[2], sp(46) + "Release Date: 06Jul2020 Version (ZelorQS 8.50)" + sp(14));
   EXPECT_EQ(s[5], sp(5) + std::string(126, '*'));
   EXPECT_EQ(s[6], sp(5) + "*" + sp(124) + "*");
   EXPECT_EQ(s[7].size(), 131u);
   EXPECT_EQ(s[8], sp(5) + std::string(126, '*'));
   EXPECT_EQ(s[11], "     BEARING GEOMETRY");
+  EXPECT_EQ(s[12], "     ----------------");
+  for (std::size_t k : {3, 4, 9, 10, 13}) EXPECT_EQ(s[k], "") << k;
 
   // geometry table: each line is a run of 32-column groups of 5 blanks, a 15-column label
   // (with its unit label) and an E12.5 value, or 32 blanks for an empty group
@@ -553,20 +463,10 @@ TEST_P(ExampleSection, HeaderAndInputDataSection) {
 
 INSTANTIATE_TEST_SUITE_P(Examples, ExampleSection, ::testing::ValuesIn(examples()),
                          [](const ::testing::TestParamInfo<Example>& i) {
-                           std::string n = i.param.file;
-                           n = n.substr(n.find('/') + 1);
-                           n = n.substr(0, n.find('.'));
-                           std::string out;
-                           bool up = true;
-                           for (char c : n) {
-                             if (c == '-') {
-                               up = true;
-                               continue;
-                             }
-                             out += up ? char(std::toupper(static_cast<unsigned char>(c))) : c;
-                             up = false;
-                           }
-                           return out;
+                           std::string n = i.param.file;  // examples/ball-si.txt -> ball_si
+                           n = n.substr(n.find('/') + 1, n.find('.') - n.find('/') - 1);
+                           for (char& ch : n) ch = ch == '-' ? '_' : ch;
+                           return n;
                          });
 
 }  // namespace
@@ -590,37 +490,34 @@ std::string withRecord(const std::string& text, const std::string& label,
 
 // Without a lubricant (ktrac = -1) no traction curve is set up, so an invalid model type
 // reaches the traction tables, which stop the whole run with exit status 1.
-TEST(ExampleStops, InvalidRaceTractionTypeWithoutLubricant) {
-  zqtest::ScratchDir dir;
-  std::string text = slurp(zqtest::sourceFile("examples/ball-si.txt"));
-  text = withRecord(text, "REC10.0", "REC10.0   -1 3 0");
-  text = withRecord(text, "RACETRAC", "");
-  text = withRecord(text, "FILM", "");
-  dir.write("DATA.txt", text);
-  const auto r = zqtest::runInProcess(dir);
-  EXPECT_EQ(r.status, 1);
-  const std::string print = dir.read("PRINT.txt");
-  const std::string tail = "     LUBRICATION PARAMETERS\n     ----------------------\n\n"
-                           "     Invalid RE/RACE hypothetical model type\n"
-                           "     kTracType =    3 on input Record 10.0\n\n\n";
-  ASSERT_GE(print.size(), tail.size());
-  EXPECT_EQ(print.substr(print.size() - tail.size()), tail);
-}
-
-TEST(ExampleStops, InvalidFlangeTractionTypeWithoutLubricant) {
-  zqtest::ScratchDir dir;
-  std::string text = slurp(zqtest::sourceFile("examples/tapered-dry-english.txt"));
-  text = withRecord(text, "REC10.0", "REC10.0   -1 0 -2");
-  dir.write("DATA.txt", text);
-  const auto r = zqtest::runInProcess(dir);
-  EXPECT_EQ(r.status, 1);
-  const std::string print = dir.read("PRINT.txt");
-  const std::string tail =
-      "    INNER RACE   0.0000E+00  0.00000E+00  0.00000E+00  0.00000E+00  0.00000E+00\n\n"
-      "     Invalid RE/FLANGE hypothetical model type\n"
-      "     kRFTracType =   -2 on input Record 10.0\n\n\n";
-  ASSERT_GE(print.size(), tail.size());
-  EXPECT_EQ(print.substr(print.size() - tail.size()), tail);
+TEST(ExampleStops, InvalidTractionTypesWithoutLubricant) {
+  struct Case {
+    const char* file;
+    std::vector<std::pair<std::string, std::string>> records;
+    std::string tail;
+  };
+  const Case cases[] = {
+      {"examples/ball-si.txt",
+       {{"REC10.0", "REC10.0   -1 3 0"}, {"RACETRAC", ""}, {"FILM", ""}},
+       "     LUBRICATION PARAMETERS\n     ----------------------\n\n"
+       "     Invalid RE/RACE hypothetical model type\n"
+       "     kTracType =    3 on input Record 10.0\n\n\n"},
+      {"examples/tapered-dry-english.txt",
+       {{"REC10.0", "REC10.0   -1 0 -2"}},
+       "    INNER RACE   0.0000E+00  0.00000E+00  0.00000E+00  0.00000E+00  0.00000E+00\n\n"
+       "     Invalid RE/FLANGE hypothetical model type\n"
+       "     kRFTracType =   -2 on input Record 10.0\n\n\n"},
+  };
+  for (const Case& c : cases) {
+    zqtest::ScratchDir dir;
+    std::string text = slurp(zqtest::sourceFile(c.file));
+    for (const auto& [label, record] : c.records) text = withRecord(text, label, record);
+    dir.write("DATA.txt", text);
+    EXPECT_EQ(zqtest::runInProcess(dir).status, 1) << c.file;
+    const std::string print = dir.read("PRINT.txt");
+    ASSERT_GE(print.size(), c.tail.size());
+    EXPECT_EQ(print.substr(print.size() - c.tail.size()), c.tail) << c.file;
+  }
 }
 
 }  // namespace

@@ -61,56 +61,32 @@ double exponentialLaw(double etaRef, double tRef, double beta, double t) {
   return etaRef * std::exp(beta * (tRef - t) / (tRef * t));
 }
 
-const std::string kExpName = "Exp variation with pressure & inverse temperature ";  // A50
-const std::string kFitName = "Rheological coefficients fitted to traction data  ";
-const std::string kNoThinning = "No shear thinning" + sp(33);
+std::string withUserLubricantOne() {
+  std::istringstream in(slurp(zqtest::sourceFile("examples/ball-si.txt")));
+  std::string data, line;
+  while (std::getline(in, line))
+    data += (line.rfind("REC10.0 ", 0) == 0 ? std::string("REC10.0   9 1 0") : line) + "\n";
+  return data + "LUBNAME   'SAE 30 mineral oil, user copy'\n"
+                "LUBPROPS  311.11111111 0.07166 1.9E-8 4104.3 0.0 0.096082 850.0 2000.0\n"
+                "TRACVIS   0.28407 7.2516E-9 0.028939\n";
+}
 
-// Lubricant 1 (Mobil DTE, SAE 30) at the ball temperature 322 K: reference 0.07166 Pa s at
-// 311.11111111 K, activation temperature 4104.3 K, alpha 1.9e-8 1/Pa; traction viscosity
-// 0.28407 Pa s at 313 K with k = 0.023743 1/K, its coefficient 0.028939 (T/313)^2.1402 1/K.
-TEST(ExampleLubricant, DatabaseLubricantOneAtTheBallTemperature) {
-  const double t = 322.0;
+TEST(ExampleLubricant, BlockOfEveryLubricantKind) {
+  // Lubricant 1 (Mobil DTE, SAE 30) at the ball temperature 322 K: reference 0.07166 Pa s at
+  // 311.11111111 K, activation temperature 4104.3 K (which -(d eta/dT) T^2 / eta of the law
+  // is), alpha 1.9e-8 1/Pa; traction viscosity 0.28407 Pa s at 313 K with k = 0.023743 1/K,
+  // its coefficient 0.028939 (T/313)^2.1402 1/K.
+  double t = 322.0;
   expectE12_5(exponentialLaw(0.07166, 311.11111111, 4104.3, t), 4.58701e-2);
   expectE12_5(0.28407 * std::exp(0.023743 * (313.0 - t)), 2.29415e-1);
   expectE12_5(0.028939 * std::pow(t / 313.0, 2.1402), 3.07491e-2);
-  const auto block = lubricantBlock(slurp(zqtest::sourceFile("examples/ball-si.txt")));
-  expectLines(block, {
-      "     RE/RACE ELASTOHYDRODYNAMIC MODEL CODE:  1",
-      "",
-      "     Lubricant Name" + sp(13) + "Mobil DTE (SAE 30)" + sp(32),
-      "     Current Temperature        3.22000E+02 (K) ",
-      "     Density                    8.50000E+02 (kg/m**3)   ",
-      "     Specific Heat              2.00000E+03 (J/kg/K)      ",
-      "     Thermal Conductivity       9.60820E-02 (W/m/K)         ",
-      "",
-      "     Viscosity Model Code:      0",
-      "     Viscosity Model Name:      " + kExpName,
-      "     Current Viscosity          4.58701E-02 (Pa.s)  " + sp(8) +
-          "Eff Pres-Viscosity Coeff   1.90000E-08 (1/Pa)  ",
-      // -(d eta/dT) T^2 / eta of the exponential law is its activation temperature
-      "     Eff Temp-Viscosity Coeff   4.10430E+03 (K) ",
-      "",
-      "     Traction Model Code:       1",
-      "     Traction Model Name:       " + kFitName,
-      "     Current tracViscosity      2.29415E-01 (Pa.s)  " + sp(8) +
-          "tracPres-Viscosity Coeff   7.25160E-09 (1/Pa)  ",
-      "     Reference tracViscosity    2.84070E-01 (Pa.s)  " + sp(8) +
-          "tracTemp-Viscosity Coeff   3.07491E-02 (1/K) ",
-      "",
-      "     Shear-Thinning Model Code: 0",
-      "     Shear-Thinning Model Name: " + kNoThinning,
-      "",
-      "     References"});
-}
-
-// Lubricant 4 (MIL-L-23699) at the roller temperature 328 K: x = (311.11111111 - T) /
-// (311.11111111 T), eta0 = 0.0276 exp((776570 x + 3609.6) x), beta = 2 x 776570 x + 3609.6,
-// alpha = exp(1.15607 ln eta0 - 17.496) / eta0; density between the table points 300 K
-// (966) and 367 K (922); conductivity 0.14868 - 0.00022275 (T - 366.67); traction viscosity
-// 0.26529 exp(0.036358 (313 - T)), coefficient 0.033398 (T/313)^1.3075. The database keeps no
-// reference traction viscosity for this lubricant, so that line shows the initial zero.
-TEST(ExampleLubricant, DatabaseLubricantFourAtTheRollerTemperature) {
-  const double t = 328.0;
+  // Lubricant 4 (MIL-L-23699) at the roller temperature 328 K: x = (311.11111111 - T) /
+  // (311.11111111 T), eta0 = 0.0276 exp((776570 x + 3609.6) x), beta = 2 x 776570 x + 3609.6,
+  // alpha = exp(1.15607 ln eta0 - 17.496) / eta0; density between the table points 300 K
+  // (966) and 367 K (922); conductivity 0.14868 - 0.00022275 (T - 366.67); traction viscosity
+  // 0.26529 exp(0.036358 (313 - T)), coefficient 0.033398 (T/313)^1.3075. The database keeps
+  // no reference traction viscosity for this lubricant: that line shows the initial zero.
+  t = 328.0;
   const double x = (311.11111111 - t) / (311.11111111 * t);
   const double eta0 = 0.0276 * std::exp((776570.0 * x + 3609.6) * x);
   expectE12_5(eta0, 1.55130e-2);
@@ -120,109 +96,41 @@ TEST(ExampleLubricant, DatabaseLubricantFourAtTheRollerTemperature) {
   expectE12_5(0.14868 - 0.00022275 * (t - 366.67), 1.57294e-1);
   expectE12_5(0.26529 * std::exp(0.036358 * (313.0 - t)), 1.53769e-1);
   expectE12_5(0.033398 * std::pow(t / 313.0, 1.3075), 3.55060e-2);
-  const auto block = lubricantBlock(slurp(zqtest::sourceFile("examples/cylindrical-si.txt")));
-  expectLines(block, {
-      "     RE/RACE ELASTOHYDRODYNAMIC MODEL CODE:  4",
-      "",
-      "     Lubricant Name" + sp(13) + "MIL-L-23699 (Mobil Jet II)" + sp(24),
-      "     Current Temperature        3.28000E+02 (K) ",
-      "     Density                    9.47612E+02 (kg/m**3)   ",
-      "     Specific Heat              2.00000E+03 (J/kg/K)      ",
-      "     Thermal Conductivity       1.57294E-01 (W/m/K)         ",
-      "",
-      "     Viscosity Model Code:      0",
-      "     Viscosity Model Name:      " + kExpName,
-      "     Current Viscosity          1.55130E-02 (Pa.s)  " + sp(8) +
-          "Eff Pres-Viscosity Coeff   1.31585E-08 (1/Pa)  ",
-      "     Eff Temp-Viscosity Coeff   3.35255E+03 (K) ",
-      "",
-      "     Traction Model Code:       1",
-      "     Traction Model Name:       " + kFitName,
-      "     Current tracViscosity      1.53769E-01 (Pa.s)  " + sp(8) +
-          "tracPres-Viscosity Coeff   5.80150E-09 (1/Pa)  ",
-      "     Reference tracViscosity    0.00000E+00 (Pa.s)  " + sp(8) +
-          "tracTemp-Viscosity Coeff   3.55060E-02 (1/K) ",
-      "",
-      "     Shear-Thinning Model Code: 0",
-      "     Shear-Thinning Model Name: " + kNoThinning,
-      "",
-      "     References"});
-}
-
-// User lubricant 9 in English units at the roller temperature 590.4 R: the exponential law
-// with the input reference 1.0393e-5 psi s at 559.67 R and activation temperature 7387.7 R;
-// every other value of the block is echoed from the lubricant records as read.
-TEST(ExampleLubricant, UserLubricantInEnglishUnits) {
+  // User lubricant 9 in English units at the roller temperature 590.4 R: the exponential law
+  // with the input reference 1.0393e-5 psi s at 559.67 R and activation temperature 7387.7 R;
+  // every other value is echoed from the lubricant records as read (the user's traction
+  // viscosity is not re-evaluated at temperature).
   expectE12_5(exponentialLaw(1.0393e-5, 559.67, 7387.7, 590.4), 5.22824e-6);
-  const auto block =
-      lubricantBlock(slurp(zqtest::sourceFile("examples/cylindrical-variations-english.txt")));
-  expectLines(block, {
-      "     RE/RACE ELASTOHYDRODYNAMIC MODEL CODE:  9",
-      "",
-      "     Lubricant Name" + sp(13) + "Turbine oil, user properties" + sp(22),
-      "     Current Temperature        5.90400E+02 (R) ",
-      "     Density                    3.07000E-02 (lbm/in**3) ",
-      "     Specific Heat              4.46070E+03 (lbf.in/lbm/R)",
-      "     Thermal Conductivity       1.20000E-02 (lbf.in/in/R/s) ",
-      "",
-      "     Viscosity Model Code:      0",
-      "     Viscosity Model Name:      " + kExpName,
-      "     Current Viscosity          5.22824E-06 (psi.s) " + sp(8) +
-          "Eff Pres-Viscosity Coeff   1.31000E-04 (1/psi) ",
-      "     Eff Temp-Viscosity Coeff   7.38770E+03 (R) ",
-      "",
-      "     Traction Model Code:       1",
-      "     Traction Model Name:       " + kFitName,
-      // the user's traction viscosity is not re-evaluated at temperature
-      "     Current tracViscosity      4.12000E-05 (psi.s) " + sp(8) +
-          "tracPres-Viscosity Coeff   5.00000E-05 (1/psi) ",
-      "     Reference tracViscosity    4.12000E-05 (psi.s) " + sp(8) +
-          "tracTemp-Viscosity Coeff   1.60000E-02 (1/R) ",
-      "",
-      "     Shear-Thinning Model Code: 0",
-      "     Shear-Thinning Model Name: " + kNoThinning,
-      "",
-      "     References"});
-}
-
-// A user lubricant in SI units given the constants of lubricant 1 shows lubricant 1's
-// viscosity at the same temperature (the two share the exponential law); its traction
-// viscosity stays at the input reference value.
-TEST(ExampleLubricant, UserLubricantWithTheConstantsOfLubricantOne) {
-  std::istringstream in(slurp(zqtest::sourceFile("examples/ball-si.txt")));
-  std::string data, line;
-  while (std::getline(in, line))
-    data += (line.rfind("REC10.0 ", 0) == 0 ? std::string("REC10.0   9 1 0") : line) + "\n";
-  data += "LUBNAME   'SAE 30 mineral oil, user copy'\n"
-          "LUBPROPS  311.11111111 0.07166 1.9E-8 4104.3 0.0 0.096082 850.0 2000.0\n"
-          "TRACVIS   0.28407 7.2516E-9 0.028939\n";
-  const auto block = lubricantBlock(data);
-  expectLines(block, {
-      "     RE/RACE ELASTOHYDRODYNAMIC MODEL CODE:  9",
-      "",
-      "     Lubricant Name" + sp(13) + "SAE 30 mineral oil, user copy" + sp(21),
-      "     Current Temperature        3.22000E+02 (K) ",
-      "     Density                    8.50000E+02 (kg/m**3)   ",
-      "     Specific Heat              2.00000E+03 (J/kg/K)      ",
-      "     Thermal Conductivity       9.60820E-02 (W/m/K)         ",
-      "",
-      "     Viscosity Model Code:      0",
-      "     Viscosity Model Name:      " + kExpName,
-      "     Current Viscosity          4.58701E-02 (Pa.s)  " + sp(8) +
-          "Eff Pres-Viscosity Coeff   1.90000E-08 (1/Pa)  ",
-      "     Eff Temp-Viscosity Coeff   4.10430E+03 (K) ",
-      "",
-      "     Traction Model Code:       1",
-      "     Traction Model Name:       " + kFitName,
-      "     Current tracViscosity      2.84070E-01 (Pa.s)  " + sp(8) +
-          "tracPres-Viscosity Coeff   7.25160E-09 (1/Pa)  ",
-      "     Reference tracViscosity    2.84070E-01 (Pa.s)  " + sp(8) +
-          "tracTemp-Viscosity Coeff   2.89390E-02 (1/K) ",
-      "",
-      "     Shear-Thinning Model Code: 0",
-      "     Shear-Thinning Model Name: " + kNoThinning,
-      "",
-      "     References"});
+  struct Case {
+    std::string data;
+    bool si;
+    zqtest::LubricantBlock block;
+  };
+  const Case cases[] = {
+      {slurp(zqtest::sourceFile("examples/ball-si.txt")), true,
+       {1, "Mobil DTE (SAE 30)", "3.22000E+02", "8.50000E+02", "2.00000E+03", "9.60820E-02",
+        "4.58701E-02", "1.90000E-08", "4.10430E+03", "2.29415E-01", "7.25160E-09", "2.84070E-01",
+        "3.07491E-02"}},
+      {slurp(zqtest::sourceFile("examples/cylindrical-si.txt")), true,
+       {4, "MIL-L-23699 (Mobil Jet II)", "3.28000E+02", "9.47612E+02", "2.00000E+03",
+        "1.57294E-01", "1.55130E-02", "1.31585E-08", "3.35255E+03", "1.53769E-01",
+        "5.80150E-09", "0.00000E+00", "3.55060E-02"}},
+      {slurp(zqtest::sourceFile("examples/cylindrical-variations-english.txt")), false,
+       {9, "Turbine oil, user properties", "5.90400E+02", "3.07000E-02", "4.46070E+03",
+        "1.20000E-02", "5.22824E-06", "1.31000E-04", "7.38770E+03", "4.12000E-05",
+        "5.00000E-05", "4.12000E-05", "1.60000E-02"}},
+      // A user lubricant in SI given the constants of lubricant 1 shows lubricant 1's
+      // viscosity at the same temperature (the two share the exponential law); its traction
+      // viscosity stays at the input reference value.
+      {withUserLubricantOne(), true,
+       {9, "SAE 30 mineral oil, user copy", "3.22000E+02", "8.50000E+02", "2.00000E+03",
+        "9.60820E-02", "4.58701E-02", "1.90000E-08", "4.10430E+03", "2.84070E-01",
+        "7.25160E-09", "2.84070E-01", "2.89390E-02"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.block.name);
+    expectLines(lubricantBlock(c.data), zqtest::lubricantLines(c.block, c.si));
+  }
 }
 
 }  // namespace

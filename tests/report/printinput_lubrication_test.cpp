@@ -5,6 +5,7 @@
 // model types and codes. Expected lines are worked out by hand from the formats.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,33 +18,8 @@ namespace {
 
 using zqtest::PrintCapture;
 using zqtest::sp;
-
-std::string run(PrintCapture& c) {
-  try {
-    zela1::printinput(*c.m);
-  } catch (const zq::StopRun& s) {
-    EXPECT_EQ(s.status(), zq::kExitStopped);
-    return s.where();
-  }
-  return "";
-}
-
-void expectBlock(const PrintCapture& c, const std::vector<std::string>& expected) {
-  std::size_t anchor = 0;
-  while (anchor < expected.size() && expected[anchor].size() < 2) ++anchor;
-  ASSERT_LT(anchor, expected.size());
-  const int k0 = c.find(expected[anchor]) - int(anchor);
-  ASSERT_GE(k0, 0) << "line not found: [" << expected[anchor] << "]";
-  for (std::size_t k = 0; k < expected.size(); ++k)
-    EXPECT_EQ(c.line(k0 + int(k)), expected[k]) << "line " << k << " of the block";
-}
-
-// The text ends with `tail`.
-void expectTail(const PrintCapture& c, const std::string& tail) {
-  const std::string text = c.text();
-  ASSERT_GE(text.size(), tail.size());
-  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
-}
+using zqtest::expectBlock;
+using zqtest::expectTail;
 
 // Element/race curves of both races: film 1e-6 m, input values and coefficients as given.
 void setRaceCurves(Model& m, int type, std::vector<double> tc, std::vector<double> co) {
@@ -67,7 +43,7 @@ TEST(PrintInputTraction, PiecewiseLinearTablePrintsFiveValuesPerRace) {
   PrintCapture c;
   zqtest::buildBearing(*c.m, 1, 1);
   setRaceCurves(*c.m, 0, {0.05, 0.02, 0.001, 2.0}, {0.05, 0.02, 0.001, 2.0, 1.0});
-  ASSERT_EQ(run(c), "");
+  ASSERT_EQ(zqtest::runPrintInput(c), "");
   expectBlock(c, {
       "\f",
       "     LUBRICATION PARAMETERS",
@@ -90,7 +66,7 @@ TEST(PrintInputTraction, PeakAndExponentialTypesPrintNineValues) {
     PrintCapture c;
     zqtest::buildBearing(*c.m, 1, 1);
     setRaceCurves(*c.m, type, {0.01, 0.08, 0.03, 0.5}, {-0.02, 1.5, 3.0, 0.03, -1.0});
-    ASSERT_EQ(run(c), "");
+    ASSERT_EQ(zqtest::runPrintInput(c), "");
     expectBlock(c, {
         std::string("    RE/RACE   HYPOTHETICAL MODEL TYPE:") + (type == 1 ? " 1" : "-1"),
         kH1b,
@@ -108,7 +84,7 @@ TEST(PrintInputTraction, TwoValueTypeLeavesAnEmptyColumnBeforeTheCoefficients) {
   PrintCapture c;
   zqtest::buildBearing(*c.m, 1, 2);
   setRaceCurves(*c.m, 2, {0.01, 0.03, 5.0, 0.0}, {-0.02, 0.0, 250.0, 0.03, -1.0});
-  ASSERT_EQ(run(c), "");
+  ASSERT_EQ(zqtest::runPrintInput(c), "");
   expectBlock(c, {
       "    RE/RACE   HYPOTHETICAL MODEL TYPE: 2",
       sp(16) + "   CRITICAL" + sp(3) + "TRAC COEFF" + sp(6) + "MAXIMUM" + sp(3) + "TRAC SLOPE" +
@@ -137,7 +113,7 @@ TEST(PrintInputTraction, FlangeTableFollowsWhenFlangesExist) {
   m.zela1.reflngtc(4) = 0.25;
   for (int k = 1; k <= 4; ++k) m.tracprop.reflngcoeff(k) = 0.1 * k;
   m.tracprop.reflngcoeff(5) = -1.0;
-  ASSERT_EQ(run(c), "");
+  ASSERT_EQ(zqtest::runPrintInput(c), "");
   expectBlock(c, {
       "    INNER RACE   1.0000E-06  5.00000E-02  0.00000E+00  0.00000E+00  0.00000E+00",
       "",
@@ -155,7 +131,7 @@ TEST(PrintInputTraction, NoFlangesNoFlangeTableAndNoStopOnItsType) {
   PrintCapture c;
   zqtest::buildBearing(*c.m, 1, 1);
   c.m->tracprop.krftractype = 7;
-  ASSERT_EQ(run(c), "");
+  ASSERT_EQ(zqtest::runPrintInput(c), "");
   EXPECT_EQ(c.text().find("RE/FLANGE"), std::string::npos);
 }
 
@@ -171,7 +147,7 @@ TEST(PrintInputTraction, InvalidRaceModelTypeStops) {
     zqtest::buildBearing(*c.m, 1, 1);
     c.m->tracprop.ktrac = k.ktrac;
     c.m->tracprop.ktractype = k.type;
-    EXPECT_EQ(run(c), "zela1::printinput");
+    EXPECT_EQ(zqtest::runPrintInput(c), "zela1::printinput");
     expectTail(c, "     LUBRICATION PARAMETERS\n     ----------------------\n"
                   "\n     Invalid RE/RACE hypothetical model type\n"
                   "     kTracType = " + std::string(k.shown) + " on input Record 10.0\n\n\n");
@@ -183,7 +159,7 @@ TEST(PrintInputTraction, InvalidFlangeModelTypeStopsAfterTheRaceTable) {
   zqtest::buildBearing(*c.m, 4, 1);
   c.m->brggeom.kflngind(1, 1) = 1;
   c.m->tracprop.krftractype = 4;
-  EXPECT_EQ(run(c), "zela1::printinput");
+  EXPECT_EQ(zqtest::runPrintInput(c), "zela1::printinput");
   expectTail(c, "    INNER RACE   0.0000E+00  0.00000E+00  0.00000E+00  0.00000E+00  0.00000E+00\n"
                 "\n     Invalid RE/FLANGE hypothetical model type\n"
                 "     kRFTracType =    4 on input Record 10.0\n\n\n");
@@ -219,53 +195,19 @@ TEST(PrintInputLubricant, LabelsFollowTheirValuesAfterOneBlank) {
   zqtest::buildBearing(*c.m, 1, 1);
   setLubricant(*c.m);
   c.m->tracprop.reracefilm(1) = c.m->tracprop.reracefilm(2) = 2.0e-7;
-  ASSERT_EQ(run(c), "");
-  expectBlock(c, {
-      "    INNER RACE   2.0000E-07  0.00000E+00  0.00000E+00  0.00000E+00  0.00000E+00",
-      "",
-      "     RE/RACE ELASTOHYDRODYNAMIC MODEL CODE:  1",
-      "",
-      "     Lubricant Name" + sp(13) + "Mobil DTE (SAE 30)" + sp(32),
-      "     Current Temperature        3.50000E+02 (K) ",
-      "     Density                    8.50000E+02 (kg/m**3)   ",
-      "     Specific Heat              2.00000E+03 (J/kg/K)      ",
-      "     Thermal Conductivity       9.60820E-02 (W/m/K)         ",
-      "",
-      "     Viscosity Model Code:      0",
-      "     Viscosity Model Name:      Exp variation with pressure & inverse temperature ",
-      "     Current Viscosity          1.23000E-02 (Pa.s)  " + sp(8) +
-          "Eff Pres-Viscosity Coeff   1.90000E-08 (1/Pa)  ",
-      "     Eff Temp-Viscosity Coeff   4.10430E+03 (K) ",
-      "",
-      "     Traction Model Code:       1",
-      "     Traction Model Name:       Rheological coefficients fitted to traction data  ",
-      "     Current tracViscosity      5.00000E-02 (Pa.s)  " + sp(8) +
-          "tracPres-Viscosity Coeff   7.25160E-09 (1/Pa)  ",
-      "     Reference tracViscosity    2.84070E-01 (Pa.s)  " + sp(8) +
-          "tracTemp-Viscosity Coeff   3.00000E-02 (1/K) ",
-      "",
-      "     Shear-Thinning Model Code: 0",
-      "     Shear-Thinning Model Name: No shear thinning" + sp(33),
-      "",
-      "     References"});
+  ASSERT_EQ(zqtest::runPrintInput(c), "");
+  std::vector<std::string> expected = {
+      "    INNER RACE   2.0000E-07  0.00000E+00  0.00000E+00  0.00000E+00  0.00000E+00", ""};
+  for (const auto& l : zqtest::lubricantLines(
+           {1, "Mobil DTE (SAE 30)", "3.50000E+02", "8.50000E+02", "2.00000E+03", "9.60820E-02",
+            "1.23000E-02", "1.90000E-08", "4.10430E+03", "5.00000E-02", "7.25160E-09",
+            "2.84070E-01", "3.00000E-02"},
+           true))
+    expected.push_back(l);
+  expectBlock(c, expected);
   // afterwards the labels are right-justified again, here as in the life-model head
   EXPECT_GE(c.find("     Reliability Factor    =  1.0000    Base Elastic Modulus = "
                    "2.0133E+11  (Pa)"),
-            0);
-}
-
-TEST(PrintInputLubricant, EnglishLabelsInTheBlock) {
-  PrintCapture c;
-  zqtest::buildBearing(*c.m, 1, 2);
-  setLubricant(*c.m);
-  c.m->tracprop.denlub = 3.07e-5;
-  ASSERT_EQ(run(c), "");
-  EXPECT_GE(c.find("     Current Temperature        3.50000E+02 (R) "), 0);
-  EXPECT_GE(c.find("     Density                    3.07000E-05 (lbm/in**3) "), 0);
-  EXPECT_GE(c.find("     Specific Heat              2.00000E+03 (lbf.in/lbm/R)"), 0);
-  EXPECT_GE(c.find("     Thermal Conductivity       9.60820E-02 (lbf.in/in/R/s) "), 0);
-  EXPECT_GE(c.findPrefix("     Current Viscosity          1.23000E-02 (psi.s) " + sp(8) +
-                         "Eff Pres-Viscosity Coeff   1.90000E-08 (1/psi) "),
             0);
 }
 
@@ -281,7 +223,7 @@ TEST(PrintInputLubricant, RightJustificationLastsOnlyWithALubricant) {
     u.upres = "(Pa)";        // left-justified on purpose
     u.uden = "(kg/m**3)";
     u.uforce = "(N)";        // not one of the eleven
-    ASSERT_EQ(run(c), "");
+    ASSERT_EQ(zqtest::runPrintInput(c), "");
     if (ktrac > 0) {
       EXPECT_EQ(u.upres.view(), "  (Pa)");
       EXPECT_EQ(u.uden.view(), "   (kg/m**3)");
@@ -291,46 +233,76 @@ TEST(PrintInputLubricant, RightJustificationLastsOnlyWithALubricant) {
       EXPECT_EQ(c.text().find("ELASTOHYDRODYNAMIC"), std::string::npos);
     }
     EXPECT_EQ(u.uforce.view(), "(N)   ");
-    EXPECT_EQ(u.utemp.view(), " (K)");
     EXPECT_EQ(u.uvis.view(), "  (Pa.s)");
     EXPECT_EQ(u.uthercond.view(), sp(9) + "(W/m/K)");
-    EXPECT_EQ(u.uheatcap.view(), sp(6) + "(J/kg/K)");
-    EXPECT_EQ(u.uprcoeff.view(), "  (1/Pa)");
-    EXPECT_EQ(u.utempcoeff1.view(), " (1/K)");
-    EXPECT_EQ(u.uprtempcoeff1.view(), "  (1/Pa/K)");
-    EXPECT_EQ(u.utempcoeff2.view(), " (K)");
     EXPECT_EQ(u.uprtempcoeff2.view(), "  (K/Pa)");
   }
 }
 
-TEST(PrintInputLubricant, TractionModelVariants) {
-  {
-    PrintCapture c;  // measured rheology
-    zqtest::buildBearing(*c.m, 1, 1);
-    setLubricant(*c.m);
-    c.m->tracprop.kmtype = 0;
-    c.m->tracprop.tcl = 0.2;
-    ASSERT_EQ(run(c), "");
-    expectBlock(c, {"     Traction Model Code:       0",
-                    "     Traction Model Name:       Rheological coefficients fitted to "
-                    "traction data  ",
-                    "     Additional effects:",
-                    "     Limiting traction coeff    2.00000E-01",
-                    "     Creep shear modulus        8.00000E+10 (Pa)  ",
-                    ""});
-  }
-  for (int kmtype : {2, 3}) {  // visco-elastic
+// The extra lines of the measured-rheology and visco-elastic traction models and of the one-
+// and two-term shear-thinning models.
+TEST(PrintInputLubricant, ModelVariantLines) {
+  struct Case {
+    std::function<void(Tracprop&)> set;
+    std::vector<std::string> lines;
+  };
+  const Case cases[] = {
+      {[](Tracprop& tp) {  // measured rheology
+         tp.kmtype = 0;
+         tp.tcl = 0.2;
+       },
+       {"     Traction Model Code:       0",
+        "     Traction Model Name:       Rheological coefficients fitted to traction data  ",
+        "     Additional effects:", "     Limiting traction coeff    2.00000E-01",
+        "     Creep shear modulus        8.00000E+10 (Pa)  ", ""}},
+      {[](Tracprop& tp) {  // visco-elastic
+         tp.kmtype = 2;
+         tp.smod = 1.0e7;
+         tp.cshear = 1.5e6;
+       },
+       {"     Current Shear Modulus      1.00000E+07 (Pa)  ",
+        "     Current Critical Shear     1.50000E+06 (Pa)  ", "",
+        "     Shear-Thinning Model Code: 0"}},
+      {[](Tracprop& tp) {
+         tp.kmtype = 3;
+         tp.smod = 2.0e7;
+         tp.cshear = 2.5e6;
+       },
+       {"     Current Shear Modulus      2.00000E+07 (Pa)  ",
+        "     Current Critical Shear     2.50000E+06 (Pa)  ", ""}},
+      {[](Tracprop& tp) {
+         tp.kshthtype = 1;
+         tp.shthmodname = "Carreau-Yasuda model";
+         tp.cshearmod = 8.0e6;
+         tp.cn = 0.625;
+         tp.aexp = 2.0;
+       },
+       {"     Shear-Thinning Model Code: 1",
+        "     Shear-Thinning Model Name: Carreau-Yasuda model" + sp(30),
+        "     Effective shear modulus    8.00000E+06 (Pa)  ",
+        "     Shear-thinning exponent n  6.25000E-01", "     Shear-thinning exponent a  2.00000E+00",
+        "", "     References"}},
+      {[](Tracprop& tp) {
+         tp.kshthtype = 2;
+         tp.shthmodname = "Carreau-Yasuda Shear-Thinning (2 terms)";
+         tp.cshearmod = 22000.0;
+         tp.cshearmod1 = 5.08e6;
+         tp.cn = 0.89;
+         tp.cn1 = 0.52;
+         tp.aexp = 2.0;
+         tp.a1exp = 2.0;
+       },
+       {"     Effective shear modulus    2.20000E+04 (Pa)     5.08000E+06 (Pa)  ",
+        "     Shear-thinning exponent n  8.90000E-01" + sp(9) + " 5.20000E-01",
+        "     Shear-thinning exponent a  2.00000E+00" + sp(9) + " 2.00000E+00", ""}},
+  };
+  for (const Case& k : cases) {
     PrintCapture c;
     zqtest::buildBearing(*c.m, 1, 1);
     setLubricant(*c.m);
-    c.m->tracprop.kmtype = kmtype;
-    c.m->tracprop.smod = 1.0e7;
-    c.m->tracprop.cshear = 1.5e6;
-    ASSERT_EQ(run(c), "");
-    expectBlock(c, {"     Current Shear Modulus      1.00000E+07 (Pa)  ",
-                    "     Current Critical Shear     1.50000E+06 (Pa)  ",
-                    "",
-                    "     Shear-Thinning Model Code: 0"});
+    k.set(c.m->tracprop);
+    ASSERT_EQ(zqtest::runPrintInput(c), "");
+    expectBlock(c, k.lines);
   }
 }
 
@@ -339,7 +311,7 @@ TEST(PrintInputLubricant, InvalidTractionModelCodeStops) {
   zqtest::buildBearing(*c.m, 1, 1);
   setLubricant(*c.m);
   c.m->tracprop.kmtype = 5;
-  EXPECT_EQ(run(c), "zela1::printinput");
+  EXPECT_EQ(zqtest::runPrintInput(c), "zela1::printinput");
   expectTail(c, "     Traction Model Name:       Rheological coefficients fitted to traction "
                 "data  \n\n\n     Execution terminating due to invalid traction model type, "
                 "kMType =  5\n\n\n");
@@ -355,7 +327,7 @@ TEST(PrintInputLubricant, InvalidTractionModelCodeWithoutLubricantDoesNotStop) {
       setLubricant(*c.m);
       c.m->tracprop.ktrac = ktrac;
       c.m->tracprop.kmtype = kmtype;
-      ASSERT_EQ(run(c), "") << "ktrac " << ktrac << " kmtype " << kmtype;
+      ASSERT_EQ(zqtest::runPrintInput(c), "") << "ktrac " << ktrac << " kmtype " << kmtype;
       EXPECT_EQ(c.text().find("Execution terminating"), std::string::npos);
       EXPECT_EQ(c.text().find("Traction Model Code"), std::string::npos);
       EXPECT_EQ(c.findPrefix("     APPLIED MOMENT VECTOR"), int(c.lines().size()) - 1);
@@ -363,52 +335,11 @@ TEST(PrintInputLubricant, InvalidTractionModelCodeWithoutLubricantDoesNotStop) {
   }
 }
 
-TEST(PrintInputLubricant, OneAndTwoTermShearThinning) {
-  {
-    PrintCapture c;
-    zqtest::buildBearing(*c.m, 1, 1);
-    setLubricant(*c.m);
-    auto& tp = c.m->tracprop;
-    tp.kshthtype = 1;
-    tp.shthmodname = "Carreau-Yasuda model";
-    tp.cshearmod = 8.0e6;
-    tp.cn = 0.625;
-    tp.aexp = 2.0;
-    ASSERT_EQ(run(c), "");
-    expectBlock(c, {"     Shear-Thinning Model Code: 1",
-                    "     Shear-Thinning Model Name: Carreau-Yasuda model" + sp(30),
-                    "     Effective shear modulus    8.00000E+06 (Pa)  ",
-                    "     Shear-thinning exponent n  6.25000E-01",
-                    "     Shear-thinning exponent a  2.00000E+00",
-                    "",
-                    "     References"});
-  }
-  {
-    PrintCapture c;
-    zqtest::buildBearing(*c.m, 1, 1);
-    setLubricant(*c.m);
-    auto& tp = c.m->tracprop;
-    tp.kshthtype = 2;
-    tp.shthmodname = "Carreau-Yasuda Shear-Thinning (2 terms)";
-    tp.cshearmod = 22000.0;
-    tp.cshearmod1 = 5.08e6;
-    tp.cn = 0.89;
-    tp.cn1 = 0.52;
-    tp.aexp = 2.0;
-    tp.a1exp = 2.0;
-    ASSERT_EQ(run(c), "");
-    expectBlock(c, {"     Effective shear modulus    2.20000E+04 (Pa)     5.08000E+06 (Pa)  ",
-                    "     Shear-thinning exponent n  8.90000E-01" + sp(9) + " 5.20000E-01",
-                    "     Shear-thinning exponent a  2.00000E+00" + sp(9) + " 2.00000E+00",
-                    ""});
-  }
-}
-
 TEST(PrintInputLubricant, EightReferencesOverEighteenLines) {
   PrintCapture c;
   zqtest::buildBearing(*c.m, 1, 1);
   setLubricant(*c.m);
-  ASSERT_EQ(run(c), "");
+  ASSERT_EQ(zqtest::runPrintInput(c), "");
   const int k = c.find("     References");
   ASSERT_GE(k, 1);
   EXPECT_EQ(c.line(k - 1), "");

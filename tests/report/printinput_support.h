@@ -12,7 +12,10 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "model/model.h"
+#include "run/stop.h"
 #include "run/zela1.h"
 
 namespace zqtest {
@@ -60,6 +63,76 @@ struct PrintCapture {
 
 // n blanks.
 inline std::string sp(int n) { return std::string(std::size_t(n), ' '); }
+
+// Runs printinput; returns the stop's routine name, or "" when it returned normally.
+inline std::string runPrintInput(PrintCapture& c) {
+  try {
+    zela1::printinput(*c.m);
+  } catch (const zq::StopRun& s) {
+    EXPECT_EQ(s.status(), zq::kExitStopped);
+    return s.where();
+  }
+  return "";
+}
+
+// Expects `expected` as consecutive lines of the output, placed by its first line that holds
+// more than one character (empty and form-feed lines are not unique).
+inline void expectBlock(const PrintCapture& c, const std::vector<std::string>& expected) {
+  std::size_t anchor = 0;
+  while (anchor < expected.size() && expected[anchor].size() < 2) ++anchor;
+  ASSERT_LT(anchor, expected.size());
+  const int k0 = c.find(expected[anchor]) - int(anchor);
+  ASSERT_GE(k0, 0) << "line not found: [" << expected[anchor] << "]";
+  for (std::size_t k = 0; k < expected.size(); ++k)
+    EXPECT_EQ(c.line(k0 + int(k)), expected[k]) << "line " << k << " of the block";
+}
+
+// The text ends with `tail`.
+inline void expectTail(const PrintCapture& c, const std::string& tail) {
+  const std::string text = c.text();
+  ASSERT_GE(text.size(), tail.size());
+  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+}
+
+// The lubricant and model block, from the model-code line to "References", of a lubricant with
+// the exponential viscosity law, fitted traction coefficients and no shear thinning: values as
+// their E12.5 texts (without the leading blank), each unit label one blank behind its value.
+struct LubricantBlock {
+  int code;
+  std::string name, temp, den, sph, tc, vis, alpha, beta, tvis, talpha, reftvis, tbeta;
+};
+inline std::vector<std::string> lubricantLines(const LubricantBlock& b, bool si) {
+  const std::string t = si ? " (K) " : " (R) ";
+  const std::string vis = si ? " (Pa.s)  " : " (psi.s) ";
+  const std::string pres = si ? " (1/Pa)  " : " (1/psi) ";
+  return {
+      "     RE/RACE ELASTOHYDRODYNAMIC MODEL CODE:" + std::string(b.code < 10 ? "  " : " ") +
+          std::to_string(b.code),
+      "",
+      "     Lubricant Name" + sp(13) + b.name + sp(50 - int(b.name.size())),
+      "     Current Temperature        " + b.temp + t,
+      "     Density                    " + b.den + (si ? " (kg/m**3)   " : " (lbm/in**3) "),
+      "     Specific Heat              " + b.sph + (si ? " (J/kg/K)      " : " (lbf.in/lbm/R)"),
+      "     Thermal Conductivity       " + b.tc + (si ? " (W/m/K)         " : " (lbf.in/in/R/s) "),
+      "",
+      "     Viscosity Model Code:      0",
+      "     Viscosity Model Name:      Exp variation with pressure & inverse temperature ",
+      "     Current Viscosity          " + b.vis + vis + sp(8) + "Eff Pres-Viscosity Coeff   " +
+          b.alpha + pres,
+      "     Eff Temp-Viscosity Coeff   " + b.beta + t,
+      "",
+      "     Traction Model Code:       1",
+      "     Traction Model Name:       Rheological coefficients fitted to traction data  ",
+      "     Current tracViscosity      " + b.tvis + vis + sp(8) + "tracPres-Viscosity Coeff   " +
+          b.talpha + pres,
+      "     Reference tracViscosity    " + b.reftvis + vis + sp(8) +
+          "tracTemp-Viscosity Coeff   " + b.tbeta + (si ? " (1/K) " : " (1/R) "),
+      "",
+      "     Shear-Thinning Model Code: 0",
+      "     Shear-Thinning Model Name: No shear thinning" + sp(33),
+      "",
+      "     References"};
+}
 
 // Life-model constants of 52100 steel for point contacts, as the defaults leave them.
 inline void lifeDefaults(Model& m) {
@@ -154,7 +227,6 @@ inline void buildBearing(Model& m, int kbrg, int kunit) {
   g.nre = 12;
   g.brgbore = 0.03;
   g.brgod = 0.1;
-  g.shftid = 0.0;
   g.hsngod = 0.15;
   g.racewidth(1) = 0.02;
   g.racewidth(2) = 0.021;
@@ -166,82 +238,48 @@ inline void buildBearing(Model& m, int kbrg, int kunit) {
   fc.rmsaspht(2) = 2.0e-7;
   fc.rmsaspslope(1) = 0.015;
   fc.rmsaspslope(2) = 0.025;
-  fc.resstress(1) = 0.0;
   fc.resstress(2) = -5.0e7;
   m.opcond.racefit(1) = -1.0e-5;
   m.opcond.racefit(2) = 2.0e-5;
-  switch (kbrg) {
-    case 2:
-      g.brecrn = 1.0e10;
-      g.brelen = 0.013;
-      g.brecenlen = 0.011;
-      g.brecorrad(1) = 5.0e-4;
-      g.brecorrad(2) = 6.0e-4;
-      g.racelandlmt(1) = 0.014;
-      g.racelandlmt(2) = 0.015;
-      g.racecenlen(1) = 0.014;
-      g.racecenlen(2) = 0.015;
-      g.racecurrad(1) = 1.0e10;
-      g.racecurrad(2) = 2.5;
-      break;
-    case 3:
-      g.brecrn = 0.045;
-      g.brelen = 0.013;
-      g.brecorrad(1) = 5.0e-4;
-      g.brecorrad(2) = 6.0e-4;
+  if (kbrg >= 2 && kbrg <= 5) {  // rollers: crowned (spherical) or with lands; 4, 5 tapered
+    const bool spherical = kbrg == 3 || kbrg == 5;
+    g.brecrn = spherical ? 0.045 : 1.0e10;
+    g.brelen = 0.013;
+    g.brecenlen = kbrg == 2 ? 0.011 : 0.0;
+    g.brecorrad(1) = 5.0e-4;
+    g.brecorrad(2) = 6.0e-4;
+    if (spherical) {
       g.racecurfac(1) = 0.5;
       g.racecurfac(2) = 0.49;
+    } else {
+      g.racelandlmt(1) = g.racecenlen(1) = 0.014;
+      g.racelandlmt(2) = g.racecenlen(2) = 0.015;
+      g.racecurrad(1) = 1.0e10;
+      g.racecurrad(2) = 2.5;
+    }
+    if (kbrg >= 4) {
+      g.breendrad(1) = 0.08;
+      g.breendrad(2) = 1.0e10;
+      g.racetaper(1) = 15.0;
+      g.racetaper(2) = 10.0;
+    }
+    if (kbrg == 3) {
       g.freeconang = 12.0;
       g.freeendplay = 3.0e-4;
       m.zela1.conangnoload = 12.5;
-      break;
-    case 4:
-      g.brecrn = 1.0e10;
-      g.brelen = 0.013;
-      g.brecenlen = 0.0;
-      g.breendrad(1) = 0.08;
-      g.breendrad(2) = 1.0e10;
-      g.brecorrad(1) = 5.0e-4;
-      g.brecorrad(2) = 6.0e-4;
-      g.racetaper(1) = 15.0;
-      g.racetaper(2) = 10.0;
-      g.racelandlmt(1) = 0.014;
-      g.racelandlmt(2) = 0.015;
-      g.racecenlen(1) = 0.014;
-      g.racecenlen(2) = 0.015;
-      g.racecurrad(1) = 1.0e10;
-      g.racecurrad(2) = 2.5;
-      break;
-    case 5:
-      g.brecrn = 0.045;
-      g.brelen = 0.013;
-      g.breendrad(1) = 0.08;
-      g.breendrad(2) = 1.0e10;
-      g.brecorrad(1) = 5.0e-4;
-      g.brecorrad(2) = 6.0e-4;
-      g.racetaper(1) = 15.0;
-      g.racetaper(2) = 10.0;
-      g.racecurfac(1) = 0.5;
-      g.racecurfac(2) = 0.49;
-      break;
-    default:  // ball
-      g.racecurfac(1) = 0.52;
-      g.racecurfac(2) = 0.51;
-      g.freeconang = 15.0;
-      g.shoulderdia(1) = 0.09;
-      g.shoulderdia(2) = 0.04;
-      g.shimthkns(1) = 0.0;
-      g.shimthkns(2) = 0.0;
-      g.shimang(1) = 0.5;  // radians: 28.6479 degrees
-      g.shimang(2) = 0.0;
-      g.freeendplay = 1.0e-3;
-      g.brecrn = 0.00625;
-      break;
+    }
+  } else {  // ball
+    g.racecurfac(1) = 0.52;
+    g.racecurfac(2) = 0.51;
+    g.freeconang = 15.0;
+    g.shoulderdia(1) = 0.09;
+    g.shoulderdia(2) = 0.04;
+    g.shimang(1) = 0.5;  // radians: 28.6479 degrees
+    g.freeendplay = 1.0e-3;
+    g.brecrn = 0.00625;
   }
   g.bremass = 7.99e-3;
-  g.bremi(1) = 1.25e-7;
-  g.bremi(2) = 1.25e-7;
-  g.bremi(3) = 1.25e-7;
+  g.bremi(1) = g.bremi(2) = g.bremi(3) = 1.25e-7;
 
   auto& oc = m.opcond;
   oc.roomtemp = 300.0;
@@ -250,26 +288,15 @@ inline void buildBearing(Model& m, int kbrg, int kunit) {
   oc.racetemp(1) = 330.0;
   oc.racetemp(2) = 340.0;
   oc.retemp(1) = 350.0;
-  oc.rpm(1) = 0.0;
   oc.rpm(2) = 10000.0;
-  oc.appmis(1, 1) = 0.0;
-  oc.appmis(2, 1) = 0.0;
   oc.appmis(1, 2) = 1.0e-4;
   oc.appmis(2, 2) = -2.0e-4;
   oc.appload(1) = 1000.0;
-  oc.appload(2) = 0.0;
   oc.appload(3) = 5000.0;
-  oc.appdisp(1) = 0.0;
-  oc.appdisp(2) = 0.0;
   oc.appdisp(3) = 1.0e-5;
-  oc.appmoment(1) = 0.0;
   oc.appmoment(2) = 12.5;
   oc.angvelorient = 180.0;
-  m.options.kfs(1) = 1;
-  m.options.kfs(2) = 1;
-  m.options.kfs(3) = 0;
-  m.options.kfs(4) = 1;
-  m.options.kfs(5) = 1;
+  for (int k = 1; k <= 5; ++k) m.options.kfs(k) = k == 3 ? 0 : 1;
   m.setupa4.kangvel = kbrg == 1 ? 0 : 1;
 
   auto& p = m.matprop;
@@ -278,38 +305,18 @@ inline void buildBearing(Model& m, int kbrg, int kunit) {
   p.racemat(2) = "AISI 52100 Steel";
   p.shftmat = "AISI 4340 Steel";
   p.hsngmat = "AISI 4340 Steel";
-  p.reden = 7827.0;
-  p.raceden(1) = 7827.0;
-  p.raceden(2) = 7827.0;
-  p.shftden = 7850.0;
-  p.hsngden = 7850.0;
-  p.reem = 2.0133e11;
-  p.raceem(1) = 2.0133e11;
-  p.raceem(2) = 2.0133e11;
-  p.shftem = 2.05e11;
-  p.hsngem = 2.05e11;
-  p.repr = 0.277;
-  p.racepr(1) = 0.277;
-  p.racepr(2) = 0.277;
-  p.shftpr = 0.29;
-  p.hsngpr = 0.29;
-  p.recte = 1.15e-5;
-  p.racecte(1) = 1.15e-5;
-  p.racecte(2) = 1.15e-5;
-  p.shftcte = 1.27e-5;
-  p.hsngcte = 1.27e-5;
-  p.reh = 62.0;
-  p.raceh(1) = 62.0;
-  p.raceh(2) = 62.0;
-  p.rewc = 5.0e-6;
-  p.racewc(1) = 5.0e-6;
-  p.racewc(2) = 5.0e-6;
-  p.revm = 6.84e8;
-  p.racevm(1) = 6.84e8;
-  p.racevm(2) = 6.84e8;
-  p.resl = std::sqrt(2.0) * p.revm / 3.0;
-  p.racesl(1) = std::sqrt(2.0) * p.racevm(1) / 3.0;
-  p.racesl(2) = std::sqrt(2.0) * p.racevm(2) / 3.0;
+  p.reden = p.raceden(1) = p.raceden(2) = 7827.0;
+  p.shftden = p.hsngden = 7850.0;
+  p.reem = p.raceem(1) = p.raceem(2) = 2.0133e11;
+  p.shftem = p.hsngem = 2.05e11;
+  p.repr = p.racepr(1) = p.racepr(2) = 0.277;
+  p.shftpr = p.hsngpr = 0.29;
+  p.recte = p.racecte(1) = p.racecte(2) = 1.15e-5;
+  p.shftcte = p.hsngcte = 1.27e-5;
+  p.reh = p.raceh(1) = p.raceh(2) = 62.0;
+  p.rewc = p.racewc(1) = p.racewc(2) = 5.0e-6;
+  p.revm = p.racevm(1) = p.racevm(2) = 6.84e8;
+  p.resl = p.racesl(1) = p.racesl(2) = std::sqrt(2.0) * 6.84e8 / 3.0;
   p.facstrlimit = 1.0;
 
   auto& tp = m.tracprop;

@@ -11,6 +11,7 @@
 #include "model/ftext.h"
 #include "run/listread.h"
 #include "run/stop.h"
+#include "support/rundir.h"
 
 namespace {
 
@@ -112,19 +113,16 @@ TEST_P(ListReaderParse, ValuesLandInTheirItems) {
 INSTANTIATE_TEST_SUITE_P(Rules, ListReaderParse, ::testing::ValuesIn(kParseCases),
                          [](const auto& info) { return std::string(info.param.law); });
 
-TEST(ListReader, TextIsBlankPaddedToItsLength) {
+TEST(ListReader, TextIsPaddedAndAFortyCharacterTextStoredWhole) {
   zq::FText<6> t{"zzzzzz"};
   zq::ListReader in("DATA.txt", "ab");
   in.readRecord("r", {item("t", t)});
   EXPECT_EQ(t.view(), "ab    ");
-}
-
-TEST(ListReader, FortyCharacterTextIsStoredWhole) {
   zq::FText<50> name;
   zq::FText<12> lab;
   const std::string forty = "ABCDEFGHIJ0123456789abcdefghij9876543210";
-  zq::ListReader in("DATA.txt", "LUBNAME '" + forty + "' trailing words");
-  in.readRecord("r", {item("label", lab), item("lubname", name)});
+  zq::ListReader in2("DATA.txt", "LUBNAME '" + forty + "' trailing words");
+  in2.readRecord("r", {item("label", lab), item("lubname", name)});
   EXPECT_EQ(name.trimmed(), forty);
 }
 
@@ -140,61 +138,29 @@ TEST(ListReader, ExactDecimalValuesAreCorrectlyRounded) {
 }
 
 TEST(ListReader, EveryRecordStartsOnANewLine) {
-  // The first record needs two values; the 3 after them on its line is a comment, and the
-  // second record starts on the second line.
-  int a = 0, b = 0, c = 0;
-  zq::ListReader in("DATA.txt", "1 2 3\n4 5\n");
-  in.readRecord("first", {item("a", a), item("b", b)});
-  in.readRecord("second", {item("c", c)});
-  EXPECT_EQ(a, 1);
-  EXPECT_EQ(b, 2);
-  EXPECT_EQ(c, 4);
-  EXPECT_EQ(in.linesRead(), 2);
-}
-
-TEST(ListReader, RecordAfterMultiLineRecordStartsBelowItsLastLine) {
-  int a = 0, b = 0, c = 0;
-  zq::ListReader in("DATA.txt", "1\n\n2 9 9\n3\n");
-  in.readRecord("first", {item("a", a), item("b", b)});
-  EXPECT_EQ(in.linesRead(), 3);
-  in.readRecord("second", {item("c", c)});
-  EXPECT_EQ(c, 3);
-}
-
-TEST(ListReader, SlashSkipsRestOfItsLine) {
-  int a = 0, b = 0, c = 0;
-  zq::ListReader in("DATA.txt", "1 / 7\n3\n");
-  in.readRecord("first", {item("a", a), item("b", b)});
-  in.readRecord("second", {item("c", c)});
-  EXPECT_EQ(a, 1);
-  EXPECT_EQ(b, 0);
-  EXPECT_EQ(c, 3);
-}
-
-TEST(ListReader, NullValueKeepsValueOfEarlierRecord) {
-  // The same variable read twice: a null in the second record leaves the first record's value.
-  int a = 0;
-  zq::FText<4> lab{"X"};
-  zq::ListReader in("DATA.txt", "A 5\n,,\n");
-  in.readRecord("first", {item("label", lab), item("a", a)});
-  in.readRecord("second", {item("label", lab), item("a", a)});
-  EXPECT_EQ(lab, "A");
-  EXPECT_EQ(a, 5);
+  // A first record of two integers, a second of one; what is left on the first record's last
+  // line is a comment, a slash skips the rest of its line, and a null keeps the earlier value.
+  struct Case {
+    const char* text;
+    int a, b, c, lines;  // values read and lines consumed by the first record
+  };
+  const Case cases[] = {{"1 2 3\n4 5\n", 1, 2, 4, 1},
+                        {"1\n\n2 9 9\n3\n", 1, 2, 3, 3},
+                        {"1 / 7\n3\n", 1, 0, 3, 1},
+                        {"5 6\n,\n", 5, 6, 5, 1}};
+  for (const Case& c : cases) {
+    int a = 0, b = 0;
+    zq::ListReader in("DATA.txt", c.text);
+    in.readRecord("first", {item("a", a), item("b", b)});
+    EXPECT_EQ(in.linesRead(), c.lines) << c.text;
+    EXPECT_EQ(a, c.a) << c.text;
+    in.readRecord("second", {item("a", a)});
+    EXPECT_EQ(a, c.c) << c.text;
+    EXPECT_EQ(b, c.b) << c.text;
+  }
 }
 
 // ---- Unreadable input: one console message, exit status 2. ----
-
-std::string message(const std::string& where, const std::string& record, const std::string& it,
-                    const std::string& found, const std::string& expected) {
-  return "\n     ****************\n"
-         "     Execution terminating in subroutine Zela1\n"
-         "     " + where + "\n"
-         "     Record:   " + record + "\n"
-         "     Item:     " + it + "\n"
-         "     Found:    " + found + "\n"
-         "     Expected: " + expected + "\n"
-         "     ****************\n\n";
-}
 
 const char* const kInt = "an integer (digits with an optional sign; no decimal point or exponent)";
 const char* const kReal =
@@ -274,7 +240,7 @@ TEST_P(ListReaderFault, StopsWithStatusTwoAndNamesTheValue) {
     EXPECT_EQ(s.status(), 2);
     EXPECT_EQ(s.where(), "zela1");
     EXPECT_EQ(s.console(),
-              message(std::string("Input error in DATA.txt, ") + c.where,
+              zqtest::inputErrorMessage(std::string("Input error in DATA.txt, ") + c.where,
                       std::string("Record 3.3 (test), label \"") + c.label + "\"",
                       c.item, c.found, c.expected));
   }
@@ -297,7 +263,7 @@ TEST(ListReaderFault, MissingRecordNamesItsFirstItem) {
   } catch (const zq::StopRun& s) {
     EXPECT_EQ(s.status(), 2);
     EXPECT_EQ(s.console(),
-              message("Input error in DATA.txt, after line 1 (end of file)",
+              zqtest::inputErrorMessage("Input error in DATA.txt, after line 1 (end of file)",
                       "Record 3.2 (unit system, bearing type and option flags)",
                       "1 of 2, record label", "end of file", "a text"));
   }
@@ -311,7 +277,7 @@ TEST(ListReaderFault, EmptyFileIsSaidToBeEmpty) {
     FAIL() << "the record was accepted";
   } catch (const zq::StopRun& s) {
     EXPECT_EQ(s.status(), 2);
-    EXPECT_EQ(s.console(), message("Input error in DATA.txt: the file is empty",
+    EXPECT_EQ(s.console(), zqtest::inputErrorMessage("Input error in DATA.txt: the file is empty",
                                    "run-identification record", "1 of 1, record label",
                                    "end of file", "a text"));
   }

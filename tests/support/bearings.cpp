@@ -4,6 +4,8 @@
 // probes telling whether the Hertz factors and the raceway profile radius are built.
 #include "support/bearings.h"
 
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -354,22 +356,51 @@ void scale(Model& m) {
   zela1::scalefactors(m);
 }
 
-std::unique_ptr<TestBearing> setUpBearing(BearingCase which) {
+std::unique_ptr<TestBearing> setUpBearing(BearingCase which,
+                                          const std::function<void(Model&)>& edit) {
   auto b = makeBearing(which);
+  if (edit) edit(b->m());
   scale(b->m());
   zela2::zela2(b->m());
   return b;
 }
 
+bool setUpStops(Model& m) {
+  try {
+    zela2::zela2(m);
+    return false;
+  } catch (const zq::StopRun& s) {
+    EXPECT_EQ(s.status(), 1);
+    return true;
+  }
+}
+
+void noGrowth(Model& m) {
+  auto& o = m.opcond;
+  o.hsngtemp = o.shfttemp = o.racetemp(1) = o.racetemp(2) = o.retemp(1) = o.roomtemp;
+  o.rpm(1) = o.rpm(2) = 0.0;
+  o.racefit(1) = o.racefit(2) = 0.0;
+}
+
+void expectRotation(zq::Mat3In a, const std::string& what) {
+  for (int r = 1; r <= 3; ++r)
+    for (int q = 1; q <= 3; ++q) {
+      double dot = 0.0;
+      for (int n = 1; n <= 3; ++n) dot += a(r, n) * a(q, n);
+      EXPECT_NEAR(dot, r == q ? 1.0 : 0.0, 1e-14) << what << " rows " << r << "," << q;
+    }
+  const double det = a(1, 1) * (a(2, 2) * a(3, 3) - a(2, 3) * a(3, 2)) -
+                     a(1, 2) * (a(2, 1) * a(3, 3) - a(2, 3) * a(3, 1)) +
+                     a(1, 3) * (a(2, 1) * a(3, 2) - a(2, 2) * a(3, 1));
+  EXPECT_NEAR(det, 1.0, 1e-14) << what;
+}
+
 std::unique_ptr<ExampleRun> setUpExample(const std::string& file,
                                          std::string (*edit)(const std::string&)) {
-  const std::string path = sourceFile("examples/" + file);
-  std::ifstream f(path, std::ios::binary);
-  if (!f) return nullptr;
-  std::ostringstream text;
-  text << f.rdbuf();
+  const std::string text = readSource("examples/" + file);
+  if (text.empty()) return nullptr;
   ScratchDir dir;
-  dir.write("DATA.txt", edit ? edit(text.str()) : text.str());
+  dir.write("DATA.txt", edit ? edit(text) : text);
   auto run = std::make_unique<ExampleRun>();
   run->model = std::make_unique<Model>();
   Model& m = *run->model;

@@ -6,6 +6,7 @@
 // roller bearing of the same envelope. Edit the input values, then call scale() before zela2.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -35,8 +36,20 @@ void internalGeometry(Model& m);
 // Scale factors of the non-dimensional form and the report's unit labels.
 void scale(Model& m);
 
-// A case as given, scaled and set up (zela2); the set-up must not stop.
-std::unique_ptr<TestBearing> setUpBearing(BearingCase which);
+// A case as given (after `edit` changed its input), scaled and set up (zela2); the set-up must
+// not stop.
+std::unique_ptr<TestBearing> setUpBearing(BearingCase which,
+                                          const std::function<void(Model&)>& edit = {});
+
+// Runs the set-up (zela2) on a scaled model; true when a check stopped it (with status 1).
+bool setUpStops(Model& m);
+
+// Parts at room temperature, standing still, without fits: the geometry stays as the defaults
+// derived it (no thermal, centrifugal or fit growth).
+void noGrowth(Model& m);
+
+// Expects a proper rotation: rows orthonormal and determinant +1, to 1e-14.
+void expectRotation(zq::Mat3In a, const std::string& what);
 
 // One of the shipped examples (file name under examples/), optionally edited as text, read by
 // the input stage and set up, in process on a scratch directory. `stopped` tells whether a

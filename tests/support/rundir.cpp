@@ -86,6 +86,8 @@ std::string sourceFile(const std::string& relative) {
   return std::string(ZELORQS_SOURCE_DIR) + "/" + relative;
 }
 
+std::string readSource(const std::string& relative) { return slurp(sourceFile(relative)); }
+
 std::vector<std::string> lines(const std::string& text) {
   std::vector<std::string> v;
   std::string cur;
@@ -99,6 +101,31 @@ std::vector<std::string> lines(const std::string& text) {
   }
   if (!cur.empty()) v.push_back(cur);
   return v;
+}
+
+std::string inputErrorMessage(const std::string& where, const std::string& record,
+                              const std::string& item, const std::string& found,
+                              const std::string& expected) {
+  return "\n     ****************\n"
+         "     Execution terminating in subroutine Zela1\n"
+         "     " + where + "\n"
+         "     Record:   " + record + "\n"
+         "     Item:     " + item + "\n"
+         "     Found:    " + found + "\n"
+         "     Expected: " + expected + "\n"
+         "     ****************\n\n";
+}
+
+std::string openErrorMessage(bool input) {
+  return std::string("\n     ****************\n"
+                     "     Execution terminating in subroutine Zela1\n") +
+         (input ? "     File open error for file DATA.txt  \n"
+                  "     The input data file, DATA.txt   must exist in the \n"
+                  "     in the current run directory.\n"
+                : "     File open error for file PRINT.txt \n"
+                  "     The output data file, PRINT.txt  cannot be created.\n"
+                  "     Please check write permission in the current run directory.\n") +
+         "     ****************\n\n";
 }
 
 }  // namespace zqtest

@@ -47,7 +47,19 @@ InProcessRun runInProcess(const ScratchDir& dir);
 // The path of a file shipped with the sources (e.g. "examples/ball-si.txt").
 std::string sourceFile(const std::string& relative);
 
+// The contents of a file shipped with the sources; empty when it does not exist.
+std::string readSource(const std::string& relative);
+
 // Lines of a text, without their line ends.
 std::vector<std::string> lines(const std::string& text);
+
+// The console message of unreadable input (exit status 2), laid out as the reader writes it:
+// where (line), record, item (number, count and name), what was found and what was expected.
+std::string inputErrorMessage(const std::string& where, const std::string& record,
+                              const std::string& item, const std::string& found,
+                              const std::string& expected);
+
+// The console message when DATA.txt cannot be opened (`input`) or PRINT.txt not created.
+std::string openErrorMessage(bool input);
 
 }  // namespace zqtest

@@ -95,61 +95,35 @@ TEST(TractionCurve, TaylorSwitchIsSeamless) {
 
 // ---------------------------------------------------------------- set-up by model type
 
-// Every type reproduces its value at zero slip: ci1 (types 0, 1, 2) or ci1 + ci4 (type -1).
-TEST(TractionSetUp, ZeroSlipValueOfEveryType) {
+// Every type reproduces its value at zero slip, ci1 (types 0, 1, 2) or ci1 + ci4 (type -1), and
+// its large-slip limit exactly: type 0 with a rising tail the cap 1.0, the exponential types
+// their asymptote once c3 s >= 36; a falling tail of type 0 is an ordinary curve. Type 0
+// copies the input and adds the cap 1.0.
+TEST(TractionSetUp, ZeroSlipValueAndLargeSlipLimitOfEveryType) {
   struct Case {
     int type;
     std::vector<double> ci;
-    double zero;
+    double zero, slip, limit;
   };
   const std::vector<Case> cases = {
-      {0, {0.02, 0.5, -0.01, 0.1}, 0.02},
-      {-1, {0.03, 0.4, 5.0, 0.01}, 0.04},
-      {1, {0.02, 0.08, 0.05, 0.3}, 0.02},
-      {1, {0.06, 0.08, 0.01, 2.0}, 0.06},
-      {2, {0.02, 0.07, 0.5, 0.0}, 0.02},
-      {2, {0.08, 0.03, -0.2, 0.0}, 0.08},
+      {0, {0.02, 0.5, 0.1, 0.1}, 0.02, 1.0e4, 1.0},
+      {0, {0.02, 0.5, -0.01, 0.1}, 0.02, 10.1, 0.07 - 0.1},  // 0.02 + 0.05 - 0.01 * 10
+      {-1, {0.03, 0.4, 5.0, 0.01}, 0.04, 1.0e4, 0.01},
+      {1, {0.02, 0.08, 0.05, 0.3}, 0.02, 1.0e6, 0.05},
+      {1, {0.06, 0.08, 0.01, 2.0}, 0.06, 1.0e6, 0.01},
+      {2, {0.02, 0.07, 0.5, 0.0}, 0.02, 1.0e4, 0.07},
+      {2, {0.08, 0.03, -0.2, 0.0}, 0.08, 1.0e4, 0.03},
   };
   for (const auto& k : cases) {
     Curve s(k.type, k.ci);
     EXPECT_EQ(s.e().ierind, 0) << k.type;
     EXPECT_NEAR(mu(0.0, s.co), k.zero, 1e-15) << k.type;
+    EXPECT_DOUBLE_EQ(mu(k.slip, s.co), k.limit) << k.type;
+    if (k.type == 0) {
+      for (int j = 1; j <= 4; ++j) EXPECT_EQ(s.co(j), k.ci[std::size_t(j - 1)]);
+      EXPECT_EQ(s.co(5), 1.0);
+    }
   }
-}
-
-// Large slip: type 0 with a rising tail reaches the cap 1.0 exactly; the exponential types
-// end at their asymptote exactly once c3 s >= 36; a falling tail of type 0 is an ordinary
-// curve and is accepted.
-TEST(TractionSetUp, LargeSlipLimits) {
-  {
-    Curve s(0, {0.02, 0.5, 0.1, 0.1});
-    EXPECT_EQ(s.co(5), 1.0);
-    EXPECT_EQ(mu(1.0e4, s.co), 1.0);
-  }
-  {
-    Curve s(0, {0.02, 0.5, -0.01, 0.1});
-    EXPECT_EQ(s.e().ierind, 0);
-    EXPECT_DOUBLE_EQ(mu(10.1, s.co), 0.07 - 0.1);  // 0.02 + 0.05 - 0.01 * 10
-  }
-  {
-    Curve s(-1, {0.03, 0.4, 5.0, 0.01});
-    EXPECT_EQ(mu(1.0e4, s.co), 0.01);
-  }
-  {
-    Curve s(1, {0.02, 0.08, 0.05, 0.3});
-    EXPECT_EQ(mu(1.0e6, s.co), 0.05);
-  }
-  {
-    Curve s(2, {0.02, 0.07, 0.5, 0.0});
-    EXPECT_EQ(mu(1.0e4, s.co), 0.07);
-  }
-}
-
-// Type 0 copies the input and adds the cap 1.0.
-TEST(TractionSetUp, LinearTypeCopiesInput) {
-  Curve s(0, {0.02, 0.5, -0.01, 0.1});
-  const Coef expected{0.02, 0.5, -0.01, 0.1, 1.0};
-  EXPECT_EQ(s.co, expected);
 }
 
 // Type 1: the fitted curve has its maximum ci2 at slip ci4: value, zero central-difference
@@ -239,50 +213,41 @@ TEST(TractionSetUp, TransitionTypeWithEqualValuesIsConstant) {
 
 // ---------------------------------------------------------------- refused inputs
 
-// Fatal coefficient errors: type 1 without a peak above the asymptote (as given), and the
+// Coefficient errors. Fatal: type 1 without a peak above the asymptote (as given), and the
 // inputs that would divide by zero or give a curve that grows without bound: type 1 with a
 // non-positive peak slip, a zero-slip value above the peak, or d = c1 + ci4 c2 = 0 at the
 // root (r1 = r3 = 0 and r2 - r3 below the residual tolerance: x = 0 is accepted at once);
 // type -1 with a negative decay rate; type 2 with a slope pointing away from the asymptote.
-TEST(TractionSetUp, InvalidCoefficientsAreFatal) {
+// Non-fatal: type -1 without a peak description (c2 c3 = 0, or a peak value that overflows
+// because the "peak" lies far below zero slip); the curve is then the input itself. The input
+// stays as given.
+TEST(TractionSetUp, InvalidCoefficientsAreReported) {
   struct Case {
     int type;
     std::vector<double> ci;
+    bool fatal;
   };
   const std::vector<Case> cases = {
-      {1, {0.02, 0.05, 0.05, 0.3}},   // peak equal to the asymptote
-      {1, {0.02, 0.05, 0.06, 0.3}},   // asymptote above the peak
-      {1, {0.02, 0.08, 0.05, 0.0}},   // peak at zero slip
-      {1, {0.02, 0.08, 0.05, -0.3}},  // peak at negative slip
-      {1, {0.09, 0.08, 0.05, 0.3}},   // zero-slip value above the peak
-      {1, {0.0, 1e-11, 0.0, 1.0}},    // zero denominator of c3
-      {-1, {0.03, 0.4, -5.0, 0.01}},  // exponential growth
-      {2, {0.08, 0.03, 0.2, 0.0}},    // from 0.08 upwards, away from 0.03
-      {2, {0.02, 0.07, -0.5, 0.0}},   // from 0.02 downwards, away from 0.07
+      {1, {0.02, 0.05, 0.05, 0.3}, true},   // peak equal to the asymptote
+      {1, {0.02, 0.05, 0.06, 0.3}, true},   // asymptote above the peak
+      {1, {0.02, 0.08, 0.05, 0.0}, true},   // peak at zero slip
+      {1, {0.02, 0.08, 0.05, -0.3}, true},  // peak at negative slip
+      {1, {0.09, 0.08, 0.05, 0.3}, true},   // zero-slip value above the peak
+      {1, {0.0, 1e-11, 0.0, 1.0}, true},    // zero denominator of c3
+      {-1, {0.03, 0.4, -5.0, 0.01}, true},  // exponential growth
+      {2, {0.08, 0.03, 0.2, 0.0}, true},    // from 0.08 upwards, away from 0.03
+      {2, {0.02, 0.07, -0.5, 0.0}, true},   // from 0.02 downwards, away from 0.07
+      {-1, {0.03, 0.0, 5.0, 0.01}, false},
+      {-1, {0.03, 0.4, 0.0, 0.01}, false},
+      {-1, {0.05, 1e-9, 1.0, 0.02}, false},
   };
   for (const auto& k : cases) {
     SCOPED_TRACE(std::to_string(k.type) + " " + std::to_string(k.ci[0]));
     Curve s(k.type, k.ci);
-    expectCoefficientError(s, k.type, k.ci, true);
+    expectCoefficientError(s, k.type, k.ci, k.fatal);
     for (int j = 1; j <= 4; ++j) EXPECT_EQ(s.ci(j), k.ci[std::size_t(j - 1)]);
-  }
-}
-
-// Type -1 without a peak description (c2 c3 = 0, or a peak value that overflows because the
-// "peak" lies far below zero slip): non-fatal, the input stays as given, the curve is the input.
-TEST(TractionSetUp, ExponentialWithoutPeakIsNonFatal) {
-  const std::vector<std::vector<double>> cases = {
-      {0.03, 0.0, 5.0, 0.01},
-      {0.03, 0.4, 0.0, 0.01},
-      {0.05, 1e-9, 1.0, 0.02},
-  };
-  for (const auto& ci : cases) {
-    Curve s(-1, ci);
-    expectCoefficientError(s, -1, ci, false);
-    for (int j = 1; j <= 4; ++j) {
-      EXPECT_EQ(s.ci(j), ci[std::size_t(j - 1)]);
-      EXPECT_EQ(s.co(j), ci[std::size_t(j - 1)]);
-    }
+    if (k.fatal) continue;
+    for (int j = 1; j <= 4; ++j) EXPECT_EQ(s.co(j), k.ci[std::size_t(j - 1)]);
     EXPECT_EQ(s.co(5), -1.0);
   }
 }
