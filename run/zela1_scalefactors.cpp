@@ -50,6 +50,25 @@ void scalefactors(Model& m) {
   c.cqv = c.cvel * c.sforce;
   c.cpres = c.sforce / (c.slen * c.slen);
   c.cangacc = c.cangvel / c.stime;
+
+  // Loads far beyond the element's size (a force in the wrong unit, say) leave the time scale
+  // at zero and the velocity and acceleration scales beyond the range of numbers.
+  bool finite = true;
+  for (const double f : {c.stime, c.cstiff, c.cmom, c.cacc, c.cvel, c.cangvel, c.cqv, c.cpres,
+                         c.cangacc})
+    finite = finite && f > 0.0 && std::isfinite(f);
+  if (!finite) {
+    m.devices.report.write(
+        "/,5X,\"Execution terminating due to applied loads beyond the range of the\","
+        "\" computation\",/,5X,"
+        "\"Largest Applied Force    = \",E12.5,1X,A6,/,5X,"
+        "\"Rolling Element Diameter = \",E12.5,1X,A4,/,5X,"
+        "\"Rolling Element Mass     = \",E12.5,1X,A6,/,5X,"
+        "\"The scales of the non-dimensional form cannot be formed: check the\",/,5X,"
+        "\"applied loads on Record 9.1 and their unit.\",/,/",
+        {c.sforce, m.units.uforce, g.bredia, m.units.ulen, g.bremass, m.units.umass});
+    zq::stopRun("zela1::scalefactors");
+  }
 }
 
 }  // namespace zela1

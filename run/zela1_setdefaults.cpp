@@ -506,6 +506,16 @@ void massAndInertia(Model& m) {
       break;
     }
   }
+  // Sizes far beyond any bearing (a length in the wrong unit, say) overflow the mass or the
+  // moments of inertia; they would reach the input-data section as Inf or NaN.
+  if (!(std::isfinite(mass) && std::isfinite(i1) && std::isfinite(i2))) {
+    stop(m,
+         "5X,\"Rolling element mass and inertia are beyond the range of numbers\",/,5X,"
+         "\"for the geometry on \",A,/,5X,"
+         "\"Rolling Element Diameter = \",E12.4,/,5X,\"Rolling Element Length   = \",E12.4,/,5X,"
+         "\"Check the length unit of the geometry record.\",/,/",
+         {geometryRecord(g.kbrg), d, g.kbrg == 1 ? d : len});
+  }
   g.bremass = mass;
   g.bremi(1) = i1;
   g.bremi(2) = i2;

@@ -199,6 +199,27 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Speed Limit (rpm)      =   1.1992E+06\n"
        "     At this speed the centrifugal stress of the race would exceed\n"
        "     its elastic modulus.\n\n\n"},
+      // A tapered roller 1E107 m long with equal cone angles (so no apex limit yet): its moments
+      // of inertia overflowed and the input-data section printed Inf and NaN before a traction
+      // model type stopped the run.
+      {"roller length beyond the range of numbers", "tapered-si.txt", "TAPROLLER",
+       "0.0106 0.3 1.0E107 0.010 0.13 1.0E10 0.0008 0.0006 14.0 14.0", "zela1::setdefaults",
+       "\n     Execution terminating in Zela1 (SetDefaults)\n"
+       "     Rolling element mass and inertia are beyond the range of numbers\n"
+       "     for the geometry on the tapered roller geometry input record\n"
+       "     Rolling Element Diameter =   1.0600E-02\n"
+       "     Rolling Element Length   =   1.0000+107\n"
+       "     Check the length unit of the geometry record.\n\n\n"},
+      // A load of 1E308 N: the time scale sqrt(m slen / F) underflowed to zero and the speed
+      // scales were Inf. Ball mass (pi/6) 7827 x 0.0127^3 = 8.39470E-03 kg.
+      {"load beyond the range of the scales", "ball-si.txt", "REC9.1",
+       "500.0 1.0E308 3000.0 0.0 0.0 0.0", "zela1::scalefactors",
+       "\n     Execution terminating due to applied loads beyond the range of the computation\n"
+       "     Largest Applied Force    =  1.00000+308    (N)\n"
+       "     Rolling Element Diameter =  1.27000E-02  (m)\n"
+       "     Rolling Element Mass     =  8.39470E-03   (kg)\n"
+       "     The scales of the non-dimensional form cannot be formed: check the\n"
+       "     applied loads on Record 9.1 and their unit.\n\n\n"},
       // Shell T9 far above its range: the Tait bulk modulus underflowed to 0 and at zero
       // pressure the Tait factor was 0/0, printed as a NaN relative volume.
       {"Shell T9 at 232532 K", "ball-si.txt", "TEMPS", "320.0 325.0 320.0 325.0 232532.0",
