@@ -8,7 +8,10 @@
 // state (element and race geometry, frames, no-load positions, flange and fit constants): the
 // values the equilibrium stages will start from.
 // Build: cmake -DZELORQS_FUZZ=ON with clang (libFuzzer, AddressSanitizer, UBSan).
+#include <signal.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include <cmath>
 #include <cstdint>
@@ -43,6 +46,7 @@ void removeScratch() {
 [[noreturn]] void finding(const std::string& what, const std::string& detail) {
   std::fprintf(stderr, "\n==== ZelorQS fuzz finding: %s\n%s\n", what.c_str(), detail.c_str());
   std::fflush(stderr);
+  removeScratch();  // abort skips the exit handlers; libFuzzer keeps the input as its artifact
   std::abort();
 }
 
@@ -135,15 +139,27 @@ const std::string& completionText() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  std::string base = "/tmp";
+  fs::path base = "/tmp";
   if (const char* t = std::getenv("TMPDIR"); t != nullptr && *t != '\0') base = t;
   else if (::access("/dev/shm", W_OK) == 0) base = "/dev/shm";
-  std::string templ = base + "/zelorqs-fuzz-XXXXXX";
-  if (::mkdtemp(templ.data()) == nullptr) {
-    std::perror("zelorqs fuzz: mkdtemp");
+  // One directory per process, named after its id. libFuzzer ends its processes without the
+  // exit handlers (timeouts, findings, the jobs of -fork and -jobs), so the directories of
+  // processes that no longer run are removed here.
+  const std::string prefix = "zelorqs-fuzz-";
+  std::error_code ec;
+  for (const auto& e : fs::directory_iterator(base, ec)) {
+    const std::string name = e.path().filename().string();
+    if (name.compare(0, prefix.size(), prefix) != 0) continue;
+    const std::string id = name.substr(prefix.size());
+    if (id.empty() || id.find_first_not_of("0123456789") != std::string::npos) continue;
+    if (::kill(pid_t(std::stol(id)), 0) == -1 && errno == ESRCH) fs::remove_all(e.path(), ec);
+  }
+  scratch() = base / (prefix + std::to_string(::getpid()));
+  fs::remove_all(scratch(), ec);
+  if (!fs::create_directory(scratch(), ec)) {
+    std::fprintf(stderr, "zelorqs fuzz: cannot create %s\n", scratch().c_str());
     std::abort();
   }
-  scratch() = templ;
   if (const char* v = std::getenv("ZELORQS_FUZZ_SETUP"); v != nullptr && std::string(v) == "1")
     setupCheck() = true;
   std::atexit(removeScratch);
