@@ -12,7 +12,6 @@
 #include <unistd.h>
 
 #include <cerrno>
-
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
