@@ -3,7 +3,8 @@
 // model cannot handle (ball curvature factors and clearance, cylindrical central length,
 // tapered cone angles, large-end radius, guide-flange angle bounds and minimum thrust), then the
 // roller corner radii and the individual element sizes with their variations, and for every
-// type the ring walls between the envelope and the raceways and the race speeds.
+// type the ring walls between the envelope and the raceways, the race speeds and the
+// temperatures.
 // Lengths and forces in the user's units; angles in degrees.
 #include <cmath>
 #include <string>
@@ -342,6 +343,38 @@ void speedChecks(Model& m) {
   }
 }
 
+// Temperatures are absolute (K or R) and so above zero. The fits are given at the room
+// temperature; a part at temperature T grows by the strain cte (T - room temperature), and a
+// strain of 1 or more in magnitude (a ring that would grow or shrink by its own size) is a
+// temperature in the wrong unit: its growth leaves the range of the fit computation.
+void temperatureChecks(Model& m) {
+  const auto& op = m.opcond;
+  const auto& mp = m.matprop;
+  struct Part {
+    const char* name;
+    double t, cte;
+  };
+  const Part parts[] = {{"Room       ", op.roomtemp, 0.0},
+                        {"Housing    ", op.hsngtemp, mp.hsngcte},
+                        {"Shaft      ", op.shfttemp, mp.shftcte},
+                        {"Outer Race ", op.racetemp(1), mp.racecte(1)},
+                        {"Inner Race ", op.racetemp(2), mp.racecte(2)},
+                        {"Element    ", op.retemp(1), mp.recte}};
+  for (const Part& p : parts) {
+    const double strain = p.cte * (p.t - op.roomtemp);
+    if (p.t > 0.0 && std::abs(strain) < 1.0) continue;
+    stop(m,
+         "/,5X,\"Execution terminating due to invalid temperature on the\","
+         "\" temperature or fits record\",/,"
+         "5X,A11,\" Temperature = \",E12.4,1X,A4,/,"
+         "5X,\"Room Temperature        = \",E12.4,1X,A4,/,"
+         "5X,\"Expansion Coefficient   = \",E12.4,/,"
+         "5X,\"Temperatures are absolute and above zero, and the thermal strain\",/,"
+         "5X,\"cte x (T - room temperature) of every part must stay below 1.\",/,/",
+         {p.name, p.t, m.units.utemp, op.roomtemp, m.units.utemp, p.cte});
+  }
+}
+
 }  // namespace
 
 void checkdata(Model& m) {
@@ -365,6 +398,7 @@ void checkdata(Model& m) {
   elementChecks(m);
   envelopeChecks(m);
   speedChecks(m);
+  temperatureChecks(m);
 }
 
 }  // namespace zela1

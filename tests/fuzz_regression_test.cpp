@@ -220,6 +220,28 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Rolling Element Mass     =  8.39470E-03   (kg)\n"
        "     The scales of the non-dimensional form cannot be formed: check the\n"
        "     applied loads on Record 9.1 and their unit.\n\n\n"},
+      // A room temperature of 1E308 K: the thermal growth cte (T - room) of every part was
+      // about -1E303, the operating race radii NaN, printed as the clearance of the no-load
+      // position. AISI 4340 housing at 320 K: cte 12.7 + 1.0 x 27/230 = 12.8174E-6 1/K.
+      {"room temperature 1E308 K", "ball-si.txt", "FITS", "1.0E308 0.0 1.0E-5 180.0 0.0 0.0 1.0",
+       "zela1::checkdata",
+       "\n     Execution terminating due to invalid temperature on the temperature or fits "
+       "record\n"
+       "     Housing     Temperature =   3.2000E+02  (K)\n"
+       "     Room Temperature        =   1.0000+308  (K)\n"
+       "     Expansion Coefficient   =   1.2817E-05\n"
+       "     Temperatures are absolute and above zero, and the thermal strain\n"
+       "     cte x (T - room temperature) of every part must stay below 1.\n\n\n"},
+      // Temperatures left at their initial 0 by a slash (dry run, so no lubricant law refuses
+      // them first): 0 K is no temperature; AISI 4340 table value at its lower end 12.7E-6.
+      {"temperatures left at zero", "ball-si.txt", "TEMPS", "/", "zela1::checkdata",
+       "\n     Execution terminating due to invalid temperature on the temperature or fits "
+       "record\n"
+       "     Housing     Temperature =   0.0000E+00  (K)\n"
+       "     Room Temperature        =   2.9300E+02  (K)\n"
+       "     Expansion Coefficient   =   1.2700E-05\n"
+       "     Temperatures are absolute and above zero, and the thermal strain\n"
+       "     cte x (T - room temperature) of every part must stay below 1.\n\n\n"},
       // Shell T9 far above its range: the Tait bulk modulus underflowed to 0 and at zero
       // pressure the Tait factor was 0/0, printed as a NaN relative volume.
       {"Shell T9 at 232532 K", "ball-si.txt", "TEMPS", "320.0 325.0 320.0 325.0 232532.0",
@@ -233,6 +255,11 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
     SCOPED_TRACE(c.name);
     std::string data = withRecord(example(c.example), c.label, c.values);
     if (std::string(c.where) == "zeld7") data = withRecord(data, "REC10.0", "18 1 0");
+    if (std::string(c.values) == "/") {
+      // Dry: no lubricant law and no film record.
+      data = withRecord(data, "REC10.0", "0 0 0");
+      data = data.substr(0, data.find("\nFILM")) + "\n";
+    }
     const Ending e = run(data);
     EXPECT_EQ(e.status, zq::kExitStopped);
     EXPECT_EQ(e.where, c.where);

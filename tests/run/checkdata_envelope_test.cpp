@@ -16,6 +16,12 @@
 
 namespace {
 
+// Every part at room temperature: the temperature check (absolute, above zero) passes.
+void atRoomTemperature(Model& m) {
+  auto& oc = m.opcond;
+  oc.roomtemp = oc.hsngtemp = oc.shfttemp = oc.racetemp(1) = oc.racetemp(2) = oc.retemp(1) = 293.0;
+}
+
 struct Case {
   const char* name;
   double od, bore;  // m; raceways 160 mm outer, 60 mm inner
@@ -53,6 +59,7 @@ TEST(EnvelopeCheck, RingsNeedAWallOnEachSideOfTheRaceways) {
     g.brgbore = c.bore;
     g.racerad(2, 1) = 0.08;
     g.racerad(1, 2) = 0.03;
+    atRoomTemperature(*m);
     out.str("");
     bool stopped = false;
     try {
@@ -101,6 +108,7 @@ TEST(RaceSpeedCheck, LimitIsWhereTheCentrifugalStressReachesTheModulus) {
       g.brgbore = 0.04;
       g.racerad(2, 1) = 0.08;
       g.racerad(1, 2) = 0.03;
+      atRoomTemperature(*m);
       for (int k = 1; k <= 2; ++k) {
         m->matprop.raceem(k) = 2.0e11;
         m->matprop.raceden(k) = 8000.0;
@@ -121,6 +129,70 @@ TEST(RaceSpeedCheck, LimitIsWhereTheCentrifugalStressReachesTheModulus) {
         EXPECT_NE(out.str().find("Speed Limit (rpm)      =   4.7746E+05\n"), std::string::npos)
             << out.str();
       }
+    }
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// Temperatures: above zero (absolute), and |cte (T - room)| below 1 for every part. cte 1E-5
+// 1/K: the strain reaches 1 at 1E5 K above (or below) room temperature.
+TEST(TemperatureCheck, AbsoluteAndBelowUnitThermalStrain) {
+  struct T {
+    const char* name;
+    double room, housing;
+    bool stops;
+  };
+  const T cases[] = {
+      {"all at room temperature", 293.0, 293.0, false},
+      {"strain just below 1", 293.0, 293.0 + 0.999e5, false},
+      {"strain 1", 293.0, 293.0 + 1.0e5, true},
+      {"housing at 0", 293.0, 0.0, true},
+      {"negative room temperature", -1.0, 293.0, true},
+      {"room far above", 2.0e5, 293.0, true},
+  };
+  for (const T& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto m = std::make_unique<Model>();
+    std::ostringstream out;
+    m->devices.report.attach(out);
+    m->options.kunit = 1;
+    zela1::setunits(*m);
+    auto& g = m->brggeom;
+    g.kbrg = 3;
+    g.brgod = 0.2;
+    g.brgbore = 0.04;
+    g.racerad(2, 1) = 0.08;
+    g.racerad(1, 2) = 0.03;
+    atRoomTemperature(*m);
+    m->opcond.roomtemp = c.room;
+    m->opcond.hsngtemp = c.housing;
+    m->matprop.hsngcte = m->matprop.shftcte = m->matprop.recte = 1.0e-5;
+    m->matprop.racecte(1) = m->matprop.racecte(2) = 1.0e-5;
+    bool stopped = false;
+    try {
+      zela1::checkdata(*m);
+    } catch (const zq::StopRun& s) {
+      stopped = true;
+      EXPECT_EQ(s.where(), "zela1::checkdata");
+    }
+    EXPECT_EQ(stopped, c.stops);
+    if (stopped) {
+      // The first part that fails is named: the housing, or for a room temperature of -1 K
+      // the room itself; a room temperature far above makes the housing fail.
+      const std::string part = c.room < 0.0 ? "Room       " : "Housing    ";
+      const double t = c.room < 0.0 ? c.room : c.housing;
+      EXPECT_EQ(out.str(),
+                "\n     Execution terminating due to invalid temperature on the temperature or "
+                "fits record\n     " +
+                    part + " Temperature = " + zq::renderE(t, 12, 4) + "  (K)\n" +
+                    "     Room Temperature        = " + zq::renderE(c.room, 12, 4) + "  (K)\n" +
+                    "     Expansion Coefficient   = " +
+                    zq::renderE(c.room < 0.0 ? 0.0 : 1.0e-5, 12, 4) + "\n" +
+                    "     Temperatures are absolute and above zero, and the thermal strain\n"
+                    "     cte x (T - room temperature) of every part must stay below 1.\n\n\n");
     }
   }
 }

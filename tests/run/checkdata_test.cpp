@@ -35,6 +35,10 @@ struct Fixture {
     g.brgbore = 0.04;
     g.racerad(2, 1) = 0.08;
     g.racerad(1, 2) = 0.03;
+    // Every part at room temperature (absolute temperatures are above zero).
+    auto& oc = m->opcond;
+    oc.roomtemp = oc.hsngtemp = oc.shfttemp = oc.racetemp(1) = oc.racetemp(2) = oc.retemp(1) =
+        293.0;
   }
   // Runs the checks and returns whether they stopped the run.
   bool stopped() {
