@@ -3,8 +3,8 @@
 // model cannot handle (ball curvature factors and clearance, cylindrical central length,
 // tapered cone angles, large-end radius, guide-flange angle bounds and minimum thrust), then the
 // roller corner radii and the individual element sizes with their variations, and for every
-// type the ring walls between the envelope and the raceways, the race speeds and the
-// temperatures.
+// type the ring walls between the envelope and the raceways, the fits and prescribed
+// displacements against the ring sizes, the race speeds and the temperatures.
 // Lengths and forces in the user's units; angles in degrees.
 #include <cmath>
 #include <string>
@@ -313,6 +313,40 @@ void envelopeChecks(Model& m) {
   }
 }
 
+// A diametral fit (interference or clearance) cannot exceed the diameter of its ring: the outer
+// race's against the bearing outside diameter, the inner race's against its raceway diameter
+// (the bore may be 0). Nor can a prescribed displacement of the inner race exceed the bearing
+// outside diameter. Larger values are lengths in the wrong unit; near the largest number they
+// leave the range of the fit computation and of the no-load positions.
+void fitAndDisplacementChecks(Model& m) {
+  const auto& g = m.brggeom;
+  const auto& op = m.opcond;
+  const double rings[2] = {std::abs(g.brgod), std::abs(2.0 * g.racerad(1, 2))};
+  for (int j = 1; j <= 2; ++j) {
+    if (std::abs(op.racefit(j)) < rings[j - 1]) continue;
+    stop(m,
+         "/,5X,\"Execution terminating due to invalid race fit on the fits and\","
+         "\" residual-stress record\",/,"
+         "5X,A10,\" Fit  = \",E12.4,1X,A4,/,"
+         "5X,\"Ring Diameter   = \",E12.4,1X,A4,/,"
+         "5X,\"A diametral fit (interference or clearance) must be smaller than\",/,"
+         "5X,\"the diameter of its ring.\",/,/",
+         {j == 1 ? "Outer Race" : "Inner Race", op.racefit(j), m.units.ulen, rings[j - 1],
+          m.units.ulen});
+  }
+  const char* axes[3] = {"x", "y", "z"};
+  for (int k = 1; k <= 3; ++k) {
+    if (m.options.kfs(k) == 0 || std::abs(op.appdisp(k)) < std::abs(g.brgod)) continue;
+    stop(m,
+         "/,5X,\"Execution terminating due to invalid displacement on Record 9.1\",/,"
+         "5X,\"Prescribed Displacement \",A1,\" = \",E12.4,1X,A4,/,"
+         "5X,\"Bearing Outside Dia       = \",E12.4,1X,A4,/,"
+         "5X,\"A prescribed displacement of the inner race must be smaller than\",/,"
+         "5X,\"the bearing outside diameter.\",/,/",
+         {axes[k - 1], op.appdisp(k), m.units.ulen, g.brgod, m.units.ulen});
+  }
+}
+
 // A race can only turn so fast: the centrifugal stress of a ring of density rho and radius r
 // turning at omega is of the order rho omega^2 r^2 (divided by g_c in English units), and at a
 // speed where that reaches the elastic modulus E no ring holds together (steel bursts far
@@ -397,6 +431,7 @@ void checkdata(Model& m) {
   }
   elementChecks(m);
   envelopeChecks(m);
+  fitAndDisplacementChecks(m);
   speedChecks(m);
   temperatureChecks(m);
 }

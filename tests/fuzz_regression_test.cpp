@@ -242,6 +242,26 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Expansion Coefficient   =   1.2700E-05\n"
        "     Temperatures are absolute and above zero, and the thermal strain\n"
        "     cte x (T - room temperature) of every part must stay below 1.\n\n\n"},
+      // An inner fit of 1E308 m: the fit pressure and the operating race radii were NaN. Inner
+      // raceway of the 6208 example: groove centre 30 + (f2 D - D/2) x 0.625/0.635 = 30.25 mm
+      // from the axis, less f2 D = 6.604 mm: 23.646 mm radius.
+      {"fit beyond the ring", "ball-si.txt", "FITS", "293.0 0.0 1.0E308 180.0 0.0 0.0 1.0",
+       "zela1::checkdata",
+       "\n     Execution terminating due to invalid race fit on the fits and residual-stress "
+       "record\n"
+       "     Inner Race Fit  =   1.0000+308  (m)\n"
+       "     Ring Diameter   =   4.7292E-02  (m)\n"
+       "     A diametral fit (interference or clearance) must be smaller than\n"
+       "     the diameter of its ring.\n\n\n"},
+      // A prescribed y displacement of 1E308 m (kfs(2) = 1 in the example): the element
+      // positions of the no-load state were Inf and NaN.
+      {"displacement beyond the bearing", "ball-si.txt", "REC9.1",
+       "500.0 0.0 3000.0 0.0 1.0E308 0.0", "zela1::checkdata",
+       "\n     Execution terminating due to invalid displacement on Record 9.1\n"
+       "     Prescribed Displacement y =   1.0000+308  (m)\n"
+       "     Bearing Outside Dia       =   8.0000E-02  (m)\n"
+       "     A prescribed displacement of the inner race must be smaller than\n"
+       "     the bearing outside diameter.\n\n\n"},
       // Shell T9 far above its range: the Tait bulk modulus underflowed to 0 and at zero
       // pressure the Tait factor was 0/0, printed as a NaN relative volume.
       {"Shell T9 at 232532 K", "ball-si.txt", "TEMPS", "320.0 325.0 320.0 325.0 232532.0",
