@@ -60,6 +60,21 @@ void zelg3(Model& m, double& x, double& xlo, double& xhi, const std::function<do
     return;
   }
 
+  // Bisection step: keep the half of the bracket in which f changes sign; false when neither
+  // half does.
+  auto narrow = [&](double fm) {
+    if (fm * fa < 0.0) {
+      xhi = x;
+      fb = fm;
+    } else if (fm * fb < 0.0) {
+      xlo = x;
+      fa = fm;
+    } else {
+      return false;
+    }
+    return true;
+  };
+
   for (;;) {
     // Newton phase from the current x.
     ++n;
@@ -101,13 +116,7 @@ void zelg3(Model& m, double& x, double& xlo, double& xhi, const std::function<do
       ierr = 0;  // the midpoint is the root
       return;
     }
-    if (fm * fa < 0.0) {
-      xhi = x;
-      fb = fm;
-    } else if (fm * fb < 0.0) {
-      xlo = x;
-      fa = fm;
-    } else {
+    if (!narrow(fm)) {
       ierr = 2;  // no sign change in the bracket
       errorExit(m, n);
       return;
@@ -131,13 +140,7 @@ void zelg3(Model& m, double& x, double& xlo, double& xhi, const std::function<do
       }
       // Narrowed sixteenfold: back to Newton from this midpoint.
       if (w0 / w >= 10.0) break;
-      if (fm * fa < 0.0) {
-        xhi = x;
-        fb = fm;
-      } else if (fm * fb < 0.0) {
-        xlo = x;
-        fa = fm;
-      } else {
+      if (!narrow(fm)) {
         ierr = 2;
         errorExit(m, n);
         return;
