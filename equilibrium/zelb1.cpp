@@ -1,6 +1,7 @@
 // Final sweep over all bodies in the converged state: unpacks positions, frames (passive, zelb2
 // convention), velocities and angular velocities of every rolling element and race from
-// genvecs::x, evaluates the race fits once, and sums the race reactions of the element contacts.
+// genvecs::x and evaluates the race fits once; the contacts and traction of every element,
+// summed into the race reactions, follow the unpacking.
 // Non-dimensional; element vectors in cylindrical (axial, radius, azimuth) or inertial Cartesian
 // components as named, angular velocities in body components (reangveli: azimuth components).
 #include "equilibrium/zelb1.h"
@@ -124,8 +125,9 @@ void unpackelement(Model& m, int i) {
   }
 
   // Centrifugal force of the orbit, and the gyroscopic moment about the azimuth y axis of the
-  // spin carried round the bearing axis (Harris: M = J w thetadot, J the polar moment about
-  // the element's own axis, remi(1, i); w the spin component along the radius).
+  // spin carried round the bearing axis, dH/dt = thetadot x H: M = -J w_z thetadot (Harris),
+  // J the polar moment about the element's own axis, remi(1, i), and w_z the angular velocity
+  // along the azimuth frame's radial axis.
   m.solutions.cenforce(i) = g.remass(i) * r * thdot * thdot;
   m.solutions.gymoment(i) = -g.remi(1, i) * vm.reangveli(3, i) * thdot;
 }

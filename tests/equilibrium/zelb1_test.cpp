@@ -94,6 +94,7 @@ TEST(StatePacking, NegativeAnglesTurnOnceAndTinyRatesVanish) {
   EXPECT_NEAR(x(8), b->m().constants.tpi - 0.1, 1e-15);
   EXPECT_NEAR(x(9), b->m().constants.tpi - 7.0, 1e-15);
   EXPECT_TRUE(x(23) == 5.0e-11 && x(24) == 0.0 && x(25) == 0.0);  // element 2 at zero attitude
+  EXPECT_EQ(b->m().opcond.statpos(1, 2), b->m().vecmats.racegc(1, 2));  // no rotating load
 }
 
 TEST(FinalSweep, OrbitingTaperedRollerHasCentrifugalForceAndGyroscopicMomentOfItsSpin) {
@@ -109,7 +110,8 @@ TEST(FinalSweep, OrbitingTaperedRollerHasCentrifugalForceAndGyroscopicMomentOfIt
   zelb1::zelb1(m);
   EXPECT_NEAR(m.solutions.cenforce(1), m.brggeom.remass(1) * m.genvecs.x(3) * 0.64, 1e-12);
   EXPECT_NEAR(m.solutions.gymoment(1), 0.3 * 4.0 * std::sin(m.brggeom.reax), 1e-12);
-  EXPECT_TRUE(m.setupa4.ib == m.brggeom.nre && m.fatiguecons.iracerot(1) == 1);
+  EXPECT_TRUE(m.vecmats.revel(3, 1) == 0.8 && m.fatiguecons.iracerot(1) == 1);
+  EXPECT_TRUE(m.setupa4.ib == m.brggeom.nre && m.setupa4.sx(2) == 1.0);  // no symmetry kept
   auto ball = zqtest::setUpBearing(zqtest::BearingCase::kBallSi);
   ball->m().opcond.appload(3) = 0.0;  // pure axial load: the solved set keeps its symmetry
   zelb1::zelb1(ball->m());
