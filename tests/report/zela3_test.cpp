@@ -13,6 +13,7 @@
 #include "model/model.h"
 #include "report/printinput_support.h"
 #include "report/zela3.h"
+#include "run/stop.h"
 #include "run/zela1.h"
 
 namespace {
@@ -123,6 +124,7 @@ TEST(ResultsTables, ElementRowAndBallDistribution) {
   const double x[] = {0.5, -0.5, 0.0}, slip[] = {0.1, -0.2, 0.0}, trac[] = {0.01, -0.02, 0.0};
   for (int n = 1; n <= 3; ++n)
     s.xcoord(n, 1, 1) = x[n - 1], s.conslipdis(n, 1, 1) = slip[n - 1], s.contracdis(n, 1, 1) = trac[n - 1];
+  m.brggeom.kcontype(2, 1) = 1, m.revecs.ngrid = 1, s.conloaddis(1, 2, 1) = 0.1;  // one lamina
   zela3::rollelementparameters(m);
   // Orbital angle 0.1 rad within the turn; wear 0.01 + 0.02 + 0.25 x 0.01 + 0.001 + 0.002.
   EXPECT_GE(c.find("      1  5.730E+00  1.000E-02  3.000E+00  4.000E+01  1.000E+00  5.000E+01"
@@ -135,6 +137,9 @@ TEST(ResultsTables, ElementRowAndBallDistribution) {
                           "     Normalized x coordinate for pure rolling point",
                           sp(16) + "1  0.000E+00", "     Normalized x coordinate for pure rolling point"});
   EXPECT_EQ(s.xcoord(1, 1, 1), -0.5);
+  // Lamina 1: position -0.5 x 0.5, traction -0.02 (outer); load 0.1 x 200 per length (inner).
+  EXPECT_GE(c.find("      1 -2.500E-01  0.000E+00  0.000E+00  0.000E+00 -2.000E-02  0.000E+00"
+                   "  0.000E+00  0.000E+00  2.000E+01  0.000E+00"), 0);
   zela3::balldistribution(m, 2);
   EXPECT_GE(c.find("     No contact with Inner Race"), 0);
   EXPECT_EQ(m.devices.report.nonFiniteValues(), 0);
@@ -177,6 +182,14 @@ TEST(ResultsTables, TractionCurvesStepToTheSlipRangeAndStop) {
     EXPECT_EQ(c.m->setupd1.itracout, 0);
     EXPECT_EQ(c.m->revecs.radx(1), 0.7);
   }
+  // A stop inside an evaluation ends the run; the prescribed-slip mode is off all the same.
+  PrintCapture c;
+  fill(*c.m);
+  EXPECT_THROW(zela3::tractioncurves(*c.m, 1, [](Model&, zq::Vec3&, zq::Vec3&,
+                                                 zq::FArray<double, 3, 2>&,
+                                                 zq::FArray<double, 3, 2>&) { zq::stopRun("t"); }),
+               zq::StopRun);
+  EXPECT_EQ(c.m->setupd1.itracout, 0);
 }
 
 TEST(ResultsTables, FlangeTablesOfInnerFlangesAndWearGroupsOfFour) {
@@ -188,11 +201,13 @@ TEST(ResultsTables, FlangeTablesOfInnerFlangesAndWearGroupsOfFour) {
   s.flngdef(3, 1) = 0.002, s.flngforce(3, 1) = 0.5, s.flngsv(4, 1) = 0.01, s.idflngcon(3, 1) = 1;
   m.flngdata.istat(1, 2, 1) = 2, m.flngdata.istat(2, 2, 1) = 3;
   for (int i = 1; i <= 5; ++i) s.reendwr(1, i) = 0.001 * i;
+  s.flngslip(3, 1) = 0.2;
   zela3::flangetables(m);
   EXPECT_EQ(c.text().find("Outer Race Flange"), std::string::npos);
   const std::string z = "  0.000E+00";
   EXPECT_GE(c.find("      1  1.000E-03" + z + "  5.000E+01" + z + z + z + z + z + z +
                    "  3.000E+00   1  0 2  3"), 0);
+  EXPECT_GE(c.find("      1" + z + z + z + z + "  6.000E-01" + z + z + z), 0);  // 0.2 x 3
   const std::string g = "  0.000E+00" + sp(10);
   EXPECT_GE(c.find("      1  1.000E-03" + g + "2  2.000E-03" + g + "3  3.000E-03" + g +
                    "4  4.000E-03  0.000E+00"), 0);
@@ -210,12 +225,15 @@ TEST(ResultsTables, OperatingRowsAndLifeFactorBlanks) {
   s.racelife(1, 1) = 1000, s.racelife(1, 2) = 2000, s.racelife(1, 3) = 500;
   for (int t = 1; t <= 3; ++t) s.brglife(t) = m.constants.xinf;
   s.relifeihm(1) = 100, s.relifeihm(2) = 300, s.relifeihm(3) = 50;
+  m.fatiguecons.facmatlf(1) = 3, m.fatiguecons.facmatlf(2) = 2, m.fatiguecons.facmatlfre = 1;
   zela3::operatingparameters(m);
   // Theta as stored in radians, Phi 0.5 rad in degrees, 3 x 10 rpm, fit -0.0002 x 0.5.
   EXPECT_GE(c.find("      Outer Race  1.000E-03  2.865E+01  3.000E+01 -1.000E-04  5.000E+07"
                    "  1.000E-12   Brg Stiffness YY        (N/m)  2.000E+08"), 0);
   EXPECT_NE(c.text().find("(m**3/s)   Total Contact Loss        (W)  3.000E+00\n"),
             std::string::npos);
+  EXPECT_GE(c.find("       Material   " + sp(4) + "3.000E+00" + sp(4) + "2.000E+00" + sp(4) +
+                   "1.000E+00"), 0);
   EXPECT_GE(c.find("       Original LP  1.000E+03  0.000E+00" + sp(11) + "  9.999E+99"), 0);
   // Factors: 2000/1000, 500/1000 and infinite over infinite; a basic life of 0 leaves a blank.
   EXPECT_GE(c.find("       Original LP  2.000E+00" + sp(22) + "  1.000E+00  5.000E-01" + sp(22) +
