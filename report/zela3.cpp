@@ -74,7 +74,8 @@ void elementtable(Model& m) {
     a(9) = wear;
     rep.write("2X,I5,11E11.3", zq::FmtList{}.add(i).range(a, 1, 9));
   }
-  rep.write(R"f(5X,"Gyroscopic moment for information only,"," neglected in equilibrium analysis.")f");
+  rep.write(
+      R"f(5X,"Gyroscopic moment for information only,"," neglected in equilibrium analysis.")f");
 }
 
 }  // namespace

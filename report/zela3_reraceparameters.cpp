@@ -33,7 +33,8 @@ void contactedges(Model& m, int c, int col, int i) {
   const double phi = s.conang(c, 1, i);
   const double sense = c < 3 ? 1.0 : -1.0;
   z.cedge1(c, i) = k.sig(col) * k.slen *
-                   (g.racecurcen(2, c) - g.shoulderdia(col) / 2.0 + r * std::cos(phi + sense * a / r));
+                   (g.racecurcen(2, c) - g.shoulderdia(col) / 2.0 +
+                    r * std::cos(phi + sense * a / r));
   z.cedge2(c, i) = (r * std::sin(phi - sense * a / r) + g.racecurcen(1, c)) * k.slen;
 }
 
