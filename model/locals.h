@@ -89,3 +89,11 @@ struct Zeld7Locals {
   // Santotrac laws: the viscosities (Pa s) at T - 1 and T of the last evaluation.
   zq::FArray<double, 2> santotrac30visc, santotrac50visc;
 };
+
+// Results section: the contact-edge values of the ball race contacts (depth of the outer contact
+// edge below the race shoulder, axial position of the inner contact edge), per race segment and
+// element, in the user's length unit; written by the race-contact tables, kept between calls.
+struct Zela3Locals {
+  zq::FArray<double, 4, 40> cedge1;
+  zq::FArray<double, 4, 40> cedge2;
+};
