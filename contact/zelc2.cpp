@@ -1,11 +1,12 @@
-// Race fits, expansion and hoop stress. Housing, shaft and both races are thick rings in plane
-// stress (Lame solution with the rotating-disc terms, e.g. Timoshenko & Goodier, Theory of
-// Elasticity, ch. 4). Lengths are in units of constants::slen, angular speeds in the scaled
-// form, temperatures in K or R; moduli are in the user's pressure unit and densities in the
-// converted form of the set-up, so fit pressures and hoop stresses come out in Pa or psi (as the
-// report prints them) and only the hoop shear terms of the life models are scaled by cpres.
+// Race fits, expansion and hoop stress: housing, shaft and races as thick rings in plane stress
+// (Lame with the rotating-disc terms, Timoshenko & Goodier ch. 4). Lengths in slen, speeds
+// scaled, temperatures in K or R; fit pressures and hoop stresses in Pa or psi. Rolling elements
+// grow with their profile (crown and corner centres move with the radius); the operating
+// clearance is twice the inner race's radial travel to the touch of element 1 (spherical
+// rollers: of the race sphere centres; tapered rollers: roller growth over the cone's normal).
 #include "contact/zelc2.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "model/model.h"
@@ -111,6 +112,38 @@ void firstcall(Model& m) {
   zq::stopRun("zelc2");
 }
 
+namespace {
+
+// Moves the profile features of roller i that the set-up places about the generatrix point
+// (rerad tan, rerad) by the growth du of its radius: axially by tan du, radially by du.
+void moveprofile(Brggeom& g, int i, double du, double crnlmt) {
+  if (du == 0.0) return;
+  const double ax = g.retantaper(i) * du;
+  if (g.recrn(i) < crnlmt) {
+    g.recurcen(1, i) += ax;
+    g.recurcen(2, i) += du;
+  }
+  for (int k = 1; k <= 2; ++k) {
+    g.recorcen(1, k, i) += ax;
+    g.recorcen(2, k, i) += du;
+    if (g.reendrad(k, i) < crnlmt) g.reendcen(k, i) += ax;
+    g.reconlmt(k, i) += ax;
+    g.recenlmt(k, i) += ax;
+  }
+}
+
+// Radial travel of the inner race of a spherical roller bearing from its place to the touch
+// of element 1 with both race spheres: the distance of the sphere centres (axial da, radial
+// dr) grows to Ro + Ri - D. Zero room (centres too far apart axially) counts as none.
+double sphericaltakeup(const Brggeom& g) {
+  const double d = g.racecurrad(1) + g.racecurrad(2) - g.redia(1);
+  const double da = g.racecurcen(1, 2) - g.racecurcen(1, 1);
+  const double dr = g.racecurcen(2, 2) - g.racecurcen(2, 1);
+  return std::sqrt(std::max(0.0, d * d - da * da)) - dr;
+}
+
+}  // namespace
+
 void zelc2(Model& m) {
   auto& s = m.setupc2;
   auto& g = m.brggeom;
@@ -200,25 +233,38 @@ void zelc2(Model& m) {
   }
 
   // Element diameters with size scatter and thermal growth. A ball stays a sphere: both of
-  // its principal curvatures follow the new radius.
+  // its principal curvatures follow the new radius. A roller's profile moves out with its
+  // radius: the profile is built about the generatrix point (rerad tan, rerad), which moves by
+  // (tan, 1) times the radius growth, and so do the crown and corner-circle centres, the
+  // end-sphere centres, the land and the contact limits (crown and corner radii kept).
+  // Moving by the change of the radius since the last call keeps repeated calls exact.
   for (int i = 1; i <= g.nre; ++i) {
+    const double before = g.rerad(i);
     g.redia(i) = g.bredia + g.rediavar(i) + lc.reu(i) - 2.0 * g.relen(i) * g.retantaper(i);
     g.rerad(i) = g.redia(i) / 2.0;
     if (g.kbrg == 1) g.recrn(i) = g.rerad(i);
     g.recur(1, i) = 1.0 / g.rerad(i);
     if (g.kbrg == 1) g.recur(2, i) = g.recur(1, i);
+    if (g.kbrg > 1) moveprofile(g, i, g.rerad(i) - before, m.constants.crnlmt);
   }
 
-  // Operating diametral clearance, from element 1.
+  // Operating diametral clearance, from element 1: twice the radial travel of the inner race
+  // from the concentric position until element 1 touches both races.
   if (g.kbrg == 1) {
     oc.opintcls = 2.0 * (g.racecurcen(2, 1) - g.racecurcen(2, 2) +
                          (g.racecurrad(1) - g.rerad(1)) * g.cosshimang(1) +
                          (g.racecurrad(2) - g.rerad(1)) * g.cosshimang(2));
   } else if (g.kbrg == 3) {
-    oc.opintcls =
-        2.0 * ((g.racerad.lin(2) - g.racerad.lin(3)) / std::cos(g.freeconang) - g.redia(1));
+    oc.opintcls = 2.0 * sphericaltakeup(g);
   } else {
-    oc.opintcls = 2.0 * (g.racerad.lin(2) - g.racerad.lin(3) - g.redia(1) * s.ctaper);
+    // Tapered rollers: the rest geometry (element 1 without growth) and the growth du of the
+    // roller radius. The roller keeps its outer mid-generatrix point on the cup; its inner
+    // generatrix moves toward the cone by 2 du cos(b) normal to it (b the roller half angle),
+    // which the cone's radial travel covers with cos(cone angle). Cylindrical rollers: 2 du.
+    const double rest = g.redia(1) - lc.reu(1);
+    const double b = (g.racetaper(1) - g.racetaper(2)) / 2.0;
+    const double grow = lc.reu(1) * std::cos(b) / std::cos(g.racetaper(2));
+    oc.opintcls = 2.0 * (g.racerad.lin(2) - g.racerad.lin(3) - rest * s.ctaper - grow);
   }
 }
 

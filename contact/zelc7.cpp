@@ -1,7 +1,9 @@
 // Local profile radius of a rolling element or a race segment at axial coordinate x (units of
 // the rolling-element radius) and, for a race, at angle phi (radians) around the bearing axis.
 // Element: a cone of the element's taper with a circular crown outside the flat central land,
-// its drop written as the two-term series of the circular sagitta. Race: the curvature-centre
+// its drop measured along the generatrix from the land centre and written as the two-term
+// series of the circular sagitta, so the profile is continuous at the land ends and never
+// rises above the cone (also for a land offset along the roller). Race: the curvature-centre
 // radius of a grooved race, or the raceway cone with its crown and the imperfections (varying
 // taper and land offset, out-of-round ellipse, waviness).
 #include "contact/zelc7.h"
@@ -19,14 +21,19 @@ double zelc7(Model& m, int k, int n, int mode, double x, double phi) {
   const double crnlmt = c.crnlmt;
 
   if (k <= g.nre) {
-    // Rolling element: cone through the reference radius, crowned outside the land.
+    // Rolling element: cone through the reference radius at x = rerad tan(taper), crowned
+    // outside the land. The crown is tangent to the cone at the land centre (the land's two
+    // limits are placed about it by the set-up) and drops from there along the generatrix:
+    // arc length (x - centre)/cos(taper), drop normal to the generatrix, radial drop
+    // drop/cos(taper).
     const double tan = g.retantaper(k);
     const double u0 = x - tan * g.rerad(k);
     double r = g.rerad(k) - tan * u0;
     const double crn = g.recrn(k);
     if (crn < crnlmt && (x < g.recenlmt(1, k) || x > g.recenlmt(2, k))) {
       const double cost = g.recostaper(k);
-      const double u = u0 / (crn * cost);
+      const double centre = 0.5 * (g.recenlmt(1, k) + g.recenlmt(2, k));
+      const double u = (x - centre) / (crn * cost);
       r = r - ((c.one4 * u * u + 1.0) * c.one2 * u * u * crn - g.recencrndrop(k)) / cost;
     }
     return r;

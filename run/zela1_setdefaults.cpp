@@ -3,7 +3,8 @@
 // and exponents of the original and current Lundberg-Palmgren, VK and Ioannides-Harris fatigue
 // models (derivation in docs/LIFE-CONSTANTS.md), life factors, mass and principal inertias of the
 // nominal rolling element, the internal geometry of each bearing type (raceway radii, groove
-// centres, contact angle or clearance, end play), traction curves and the lubricant state.
+// centres, contact angle or diametral clearance, end play), traction curves, lubricant state.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -628,6 +629,13 @@ void sphericalGeometry(Model& m) {
          "\"must be less than 90 deg\",/,5X,\"Free Contact Angle = \",E12.4,\" deg\",/,/",
          {g.freeconang});
   }
+  // The clearance is diametral: the inner race travels half of it radially from the
+  // concentric position until a roller touches both race spheres, i.e. until the distance of
+  // the sphere centres, e along the contact line at a0, grows to Dc = Ro + Ri - D:
+  // (e sin a0)^2 + (e cos a0 + c/2)^2 = Dc^2. The gap left along the contact line is
+  // g = Dc - e; the roller centre lies midway in it, on the pitch circle.
+  const double dc = g.racecurrad(1) + g.racecurrad(2) - d;
+  double gap = 0.0;
   if (g.freeintcls == 0.0) {
     if (g.pitchdia == 0.0) {
       stop(m,
@@ -635,9 +643,13 @@ void sphericalGeometry(Model& m) {
            "\"cannot be zero in spherical roller bearing.\",/,/",
            {});
     }
-    g.freeintcls = (2.0 * g.racecurrad(1) - d) - g.pitchdia / ca;
+    gap = (2.0 * g.racecurrad(1) - d) - g.pitchdia / ca;
+    const double e = dc - gap;
+    g.freeintcls = 2.0 * (std::sqrt(std::max(0.0, dc * dc - e * e * sa * sa)) - e * ca);
   } else {
-    g.pitchdia = ((2.0 * g.racecurrad(1) - d) - g.freeintcls) * ca;
+    const double half = g.freeintcls / 2.0;
+    gap = dc - (std::sqrt(std::max(0.0, dc * dc - half * half * sa * sa)) - half * ca);
+    g.pitchdia = ((2.0 * g.racecurrad(1) - d) - gap) * ca;
   }
   if (!(g.pitchdia > 0.0)) {
     stop(m,
@@ -660,9 +672,9 @@ void sphericalGeometry(Model& m) {
   const double s1 = std::sqrt(1.0 - c1 * c1);
   m.zela1.conangnoload = std::atan(s1 / c1) * cang;
   g.freeendplay = g.freeintcls * sa + 2.0 * (s1 - sa) * g.racecurrad(1);
-  g.racerad(2, 1) = (g.pitchdia + (d + g.freeintcls) * ca) / 2.0;
-  g.racerad(1, 2) = (g.pitchdia - (d + g.freeintcls) * ca) / 2.0;
-  g.racecurcen(1, 2) = ((g.racecurrad(1) - d - g.freeintcls) + g.racecurrad(2)) * sa;
+  g.racerad(2, 1) = (g.pitchdia + (d + gap) * ca) / 2.0;
+  g.racerad(1, 2) = (g.pitchdia - (d + gap) * ca) / 2.0;
+  g.racecurcen(1, 2) = ((g.racecurrad(1) - d - gap) + g.racecurrad(2)) * sa;
   g.racecurcen(2, 2) = g.racerad(1, 2) + g.racecurrad(2) * ca;
 }
 

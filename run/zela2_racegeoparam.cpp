@@ -1,9 +1,9 @@
 // Race and flange geometry, non-dimensional: body numbers, principal frames, cone tangents and
-// cosines, crown drop of a crowned race at the end of its central part; for roller bearings the
-// corner search steps, and per flange the flange origin (axial, radial in the race frame) for a
-// flat roller end with a corner or a spherical end (with the bound of the flange angle), the
-// flange frame R2(flange angle) F R2(race taper) and the Hertz constants of the roller-end to
-// flange contact (load law Q = C1 delta^1.5 with its ellipse and linear continuation).
+// cosines, the crown drop at the end of a race's central part (also of a straight-across race
+// with a finite crown radius, so its profile is continuous there); for roller bearings the
+// corner search steps and per flange the flange origin (race frame) for a flat end with a corner
+// or a spherical end, the flange frame R2(flange angle) F R2(race taper) and the Hertz constants
+// of the roller-end to flange contact (Q = C1 delta^1.5 with its linear continuation).
 #include <algorithm>
 #include <cmath>
 

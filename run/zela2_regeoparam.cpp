@@ -1,9 +1,9 @@
-// Geometry of every rolling element from the nominal element and its individual variations,
-// non-dimensional (lengths in slen, angles in radians): taper, crown radius and centre, half
-// length and reference radius, central land and its crown drop (two-term sagitta series), end
-// spheres, corner circles, profile limits, end-face and principal frames, the initial contact
-// angles and contact frames (passive R2 about the azimuth y axis) and the contact type of each
-// race contact. Element x runs along the roller axis, side I (k = 1) toward negative x.
+// Geometry of every rolling element from the nominal element and its variations, non-dimensional
+// (lengths in slen, radians): taper, crown radius and centre, half length and reference radius,
+// the central land about the generatrix mid-point (plus its offset) with the crown drop at its
+// ends along the generatrix (two-term sagitta series), end spheres, corner circles, profile
+// limits, end-face and principal frames, initial contact angles and frames and the contact type
+// of each race contact. Element x runs along the roller axis, side I (k = 1) toward negative x.
 #include <algorithm>
 #include <cmath>
 
@@ -59,12 +59,19 @@ void regeoparam(Model& m) {
     const double len = g.relen(i);
     const double rad = g.rerad(i);
 
-    // Central land.
+    // Central land, centred (with its offset) on the generatrix mid-point x = t = rerad tan(taper)
+    // about which the profile radius builds the cone: for a tapered roller a land about x = 0
+    // would end 2.8 um above the crown on one side and 3.0 um below it on the other.
+    const double t = rad * tn;
     const double h = (g.brecenlen + g.recenlenvar(i)) / 2.0;
-    g.recenlmt(1, i) = g.recenlenoffset(i) - h;
-    g.recenlmt(2, i) = g.recenlenoffset(i) + h;
+    const double off = g.recenlenoffset(i);
+    g.recenlmt(1, i) = t + off - h;
+    g.recenlmt(2, i) = t + off + h;
 
     // Crown: drop at the end of the land and the centre of the crown circle (axial, radial).
+    // The drop is the sagitta of the crown over the generatrix length h/cos(taper) of the half
+    // land (two-term series, as the profile radius writes it), so that the profile radius is
+    // continuous at the land ends.
     const bool straight = g.recrn(i) >= crnlmt;
     const double r = g.recrn(i);
     if (straight) {
@@ -72,7 +79,8 @@ void regeoparam(Model& m) {
       g.recurcen(1, i) = 0.0;
       g.recurcen(2, i) = 0.0;
     } else {
-      g.recencrndrop(i) = h * h * (1.0 + h * h / (4.0 * r * r)) / (2.0 * r);
+      const double uh = h / (r * cs);
+      g.recencrndrop(i) = (r / 2.0) * uh * uh * (1.0 + uh * uh / 4.0);
       switch (g.kbrg) {
         case 1:
           g.recurcen(1, i) = 0.0;
@@ -93,8 +101,9 @@ void regeoparam(Model& m) {
       }
     }
 
-    // Ends: profile radii against the races, end spheres, corner circles, end-face frames.
-    const double t = rad * tn;
+    // Ends: profile radii against the races, end spheres, corner circles, end-face frames. The
+    // corner circle meets the crown where the profile radius has it: the drop at the corner is
+    // measured from the land centre, (len - cr) -/+ offset away for side I/II.
     for (int k = 1; k <= 2; ++k) {
       g.reprrad(k, i) = 2.0 / (g.recur(2, i) - g.racecur(k));
       g.reendrad(k, i) = g.breendrad(k) + g.reendradvar(k, i);
@@ -111,7 +120,7 @@ void regeoparam(Model& m) {
       g.recorcen(1, k, i) = t - sg * (len - cr);
       double d = 0.0;
       if (!straight) {
-        const double u = (len - cr) / (r * cs);
+        const double u = (len - cr + sg * off) / (r * cs);
         d = (r / 2.0) * u * u * (1.0 + u * u / 4.0) - g.recencrndrop(i);
       }
       g.recorcen(2, k, i) = len * tn * sg + rad - cr - d / cs;

@@ -259,6 +259,19 @@ void checkInputRecord(Model& m, const char* record, double den, double em, doubl
   zq::stopRun("zela7");
 }
 
+// The octahedral shear limit sqrt(2)/3 of a von Mises limit given on a material record must be
+// a number: a limit near the largest double overflows it (printed and used as Inf).
+void checkStressLimit(Model& m, const char* record, double vm) {
+  if (std::isfinite(std::sqrt(2.0) * vm / 3.0)) return;
+  m.devices.report.write(
+      "/,5X,\"Execution terminating in Zela7 due to invalid material properties\","
+      "/,5X,\"on the \",A,\".\",/,5X,\"Von Mises Stress Limit = \",E12.4,"
+      "/,5X,\"The stress limit is beyond the range of numbers: its octahedral\","
+      "/,5X,\"shear stress limit cannot be formed.\",/,/",
+      {record, vm});
+  zq::stopRun("zela7");
+}
+
 // Database evaluation for one part at the part's temperature as given on the input.
 void lookUp(Model& m, int code, double partTemp) {
   const double tempDiv = m.options.kunit != 1 ? 1.8 : 1.0;  // Rankine to Kelvin
@@ -347,6 +360,7 @@ void zela7(Model& m) {
   // Rolling elements.
   if (op.kremat == 1) {
     checkInputRecord(m, "rolling-element material record", mp.reden, mp.reem, mp.repr, &mp.reh);
+    checkStressLimit(m, "rolling-element material record", mp.revm);
     mp.remat = kInputName;
     mp.rem = inputMarks;
   } else {
@@ -372,6 +386,7 @@ void zela7(Model& m) {
     if (op.kracemat(j) == 1) {
       const char* record = j == 1 ? "race material record 1" : "race material record 2";
       checkInputRecord(m, record, mp.raceden(j), mp.raceem(j), mp.racepr(j), &mp.raceh(j));
+      checkStressLimit(m, record, mp.racevm(j));
       mp.racemat(j) = kInputName;
       mp.racem(j) = inputMarks;
     } else {

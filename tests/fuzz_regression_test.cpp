@@ -262,6 +262,22 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Bearing Outside Dia       =   8.0000E-02  (m)\n"
        "     A prescribed displacement of the inner race must be smaller than\n"
        "     the bearing outside diameter.\n\n\n"},
+      // The largest double as the outer race's von Mises limit: its octahedral shear limit
+      // sqrt(2) x 1.7977E308 / 3 overflowed in the product and a completed run printed Inf.
+      {"stress limit at the largest double", "ball-variations-si.txt", "OUTERMAT",
+       "7827.0 2.0133E11 0.277 1.15E-5 0.007 62.0 5.0E-6 1.7976931348623157E308", "zela7",
+       "\n     Execution terminating in Zela7 due to invalid material properties\n"
+       "     on the race material record 1.\n"
+       "     Von Mises Stress Limit =   1.7977+308\n"
+       "     The stress limit is beyond the range of numbers: its octahedral\n"
+       "     shear stress limit cannot be formed.\n\n\n"},
+      // A rib traction slope of 1E308 (type 2): its decay rate slope/(0.08 - 0) = 1.25E309
+      // overflowed and a completed run printed the coefficient C as Inf. Code 11, fatal.
+      {"traction slope 1E308", "tapered-si.txt", "FLNGTRAC", "0.0 0.08 1.0E308 0.0 0.0",
+       "zela9",
+       "\n     Input coefficients" + std::string(54, ' ') +
+           "\n       0.0000E+00  8.0000E-02  1.0000+308  0.0000E+00\n\n"
+           "     Execution terminated due to error code.\n\n\n\n"},
       // Shell T9 far above its range: the Tait bulk modulus underflowed to 0 and at zero
       // pressure the Tait factor was 0/0, printed as a NaN relative volume.
       {"Shell T9 at 232532 K", "ball-si.txt", "TEMPS", "320.0 325.0 320.0 325.0 232532.0",

@@ -133,7 +133,8 @@ void transition(Model& m, int type, zq::FRef<double, 4> ci, zq::FRef<double, 5> 
   const double d = ci(1) - ci(2);
   if (std::abs(d) > m.constants.tolr(1)) {
     const double c3 = -ci(3) / d;
-    if (!(c3 >= 0.0)) {
+    // A slope beyond the range of numbers over the difference gives no curve either.
+    if (!(c3 >= 0.0) || !std::isfinite(c3)) {
       raiseCoefficients(m, type, ci, true);
       return;
     }

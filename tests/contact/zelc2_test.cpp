@@ -347,24 +347,25 @@ TEST(RaceFits, SplitRaceSegmentsCopyTheirRace) {
 }
 
 // Geometric clearance of roller bearings at rest: cylindrical and untapered tapered rollers
-// d_o - d_i - 2D; spherical rollers twice the gap along the contact line, where the raceway
-// radii differ by (D + gap) cos(alpha).
+// d_o - d_i - 2D; spherical rollers twice the radial travel of the inner race that brings the
+// race sphere centres Dc = Ro + Ri - D = 2 x 3.12 - 6 = 0.24 mm apart: centres 0.6 Dc apart
+// axially and 0.182 mm radially, a 3-4-5 triangle closes at 0.8 Dc = 0.192 mm, a travel of
+// 0.01 mm.
 TEST(RaceFits, RollerBearingClearanceAtRest) {
   struct Case {
     int kbrg;
-    double alpha;  // contact angle, rad
     double expected;
   };
-  const double gap = 0.01e-3;
-  const Case cases[] = {{2, 0.0, kClearance}, {4, 0.0, kClearance}, {3, 0.2, 2 * gap}};
+  const Case cases[] = {{2, kClearance}, {4, kClearance}, {3, 0.02e-3}};
   for (const Case& k : cases) {
     Bearing b;
     auto& g = b.m.brggeom;
     g.kbrg = k.kbrg;
-    g.freeconang = k.alpha;
     if (k.kbrg == 3) {
-      g.racerad.lin(2) = nd(kRor);
-      g.racerad.lin(3) = nd(kRor - (kD + gap) * std::cos(k.alpha));
+      g.freeconang = 0.2;
+      g.racecurcen(1, 1) = 0.0;
+      g.racecurcen(1, 2) = nd(0.6 * 0.24e-3);
+      g.racecurcen(2, 2) = g.racecurcen(2, 1) + nd(0.182e-3);
     }
     b.run();
     EXPECT_NEAR(b.m.opcond.opintcls * kSlen, k.expected, 1e-15) << k.kbrg;

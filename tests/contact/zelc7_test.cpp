@@ -8,6 +8,7 @@
 
 #include "contact/zelc7.h"
 #include "model/model.h"
+#include "support/bearings.h"
 
 namespace {
 
@@ -65,24 +66,25 @@ TEST(ProfileRadius, StraightRollerIsAConeAtAnyX) {
 }
 
 TEST(ProfileRadius, RollerCrownFollowsTheCircularArcOutsideTheLand) {
-  // Cylindrical roller, crown radius 50, land (-0.4, 0.7): inside the land the radius is the
-  // reference radius; outside it drops by the arc's sagitta beyond the drop at the land end
-  // (the drop at the end that set-up stores; the lower end is mirrored at -0.4 to 0.4 here
-  // since the crown is centred at x = 0).
+  // Cylindrical roller, crown radius 50, land (-0.4, 0.7) offset from the roller's middle:
+  // inside the land the radius is the reference radius; outside it drops by the arc's sagitta
+  // from the land centre 0.15 beyond the drop at the land's half length 0.55 (the drop that
+  // the set-up stores), continuous at both land ends.
   auto m = profileModel();
   auto& g = m->brggeom;
-  const double rc = 50.0;
+  const double rc = 50.0, xc = 0.15, h = 0.55;
   g.recrn(1) = rc;
   g.recenlmt(1, 1) = -0.4;
   g.recenlmt(2, 1) = 0.7;
-  g.recencrndrop(1) = rc * (0.5 * std::pow(0.7 / rc, 2)) * (1.0 + 0.25 * std::pow(0.7 / rc, 2));
+  g.recencrndrop(1) = rc * (0.5 * std::pow(h / rc, 2)) * (1.0 + 0.25 * std::pow(h / rc, 2));
   for (double x : {-0.4, -0.1, 0.0, 0.5, 0.7}) EXPECT_EQ(zelc7::zelc7(*m, 1, 0, 0, x, 0.0), 1.0);
   for (double x : {0.75, 1.0, 1.4, -0.9, -1.4}) {
-    const double want = 1.0 - (sagitta(rc, x) - sagitta(rc, 0.7));
-    EXPECT_NEAR(zelc7::zelc7(*m, 1, 0, 0, x, 0.0), want, 2.0 * seriesError(rc, 1.4) + 1e-15);
+    const double want = 1.0 - (sagitta(rc, x - xc) - sagitta(rc, h));
+    EXPECT_NEAR(zelc7::zelc7(*m, 1, 0, 0, x, 0.0), want, 2.0 * seriesError(rc, 1.6) + 1e-15);
   }
-  // Continuous at the upper land edge.
-  EXPECT_NEAR(zelc7::zelc7(*m, 1, 0, 0, std::nextafter(0.7, 1.0), 0.0), 1.0, 1e-15);
+  for (double edge : {-0.4, 0.7})
+    EXPECT_NEAR(zelc7::zelc7(*m, 1, 0, 0, std::nextafter(edge, edge < 0 ? -1.0 : 1.0), 0.0), 1.0,
+                1e-15);
 }
 
 TEST(ProfileRadius, TaperedRollerCrownIsNormalToTheGeneratrix) {
@@ -217,4 +219,38 @@ TEST(ProfileRadius, WavinessAndOtherModes) {
   for (int mode : {0, 3, -1}) EXPECT_EQ(zelc7::zelc7(*m, 3, 0, mode, 0.0, 0.77), 4.0);
   g.rlradvar(1, 2) = 0.0;
   EXPECT_EQ(zelc7::zelc7(*m, 3, 0, 2, 0.0, 0.77), 4.0);
+}
+
+TEST(ProfileRadius, SetUpRollerIsContinuousAtTheLandAndNeverAboveTheCone) {
+  // Rollers as the set-up builds them: the 30208 tapered roller, and a cylindrical roller
+  // whose land lies 1 mm off its middle. At both land limits the radius one step outside
+  // equals the radius on the limit (the crown is tangent there), and nowhere along the roller
+  // does it rise above the straight cone through the generatrix mid-point (t, rerad),
+  // t = rerad tan(taper), of slope -tan(taper).
+  using zqtest::BearingCase;
+  for (auto which : {BearingCase::kTaperedSi, BearingCase::kCylindricalSi}) {
+    SCOPED_TRACE(int(which));
+    auto b = zqtest::setUpBearing(which, [](Model& m) {
+      if (m.brggeom.kbrg == 2)
+        for (int i = 1; i <= m.brggeom.nre; ++i) m.brggeom.recenlenoffset(i) = 1.0e-3;
+    });
+    Model& m = b->m();
+    const auto& g = m.brggeom;
+    const double tn = g.retantaper(1), t = g.rerad(1) * tn;
+    for (int k = 1; k <= 2; ++k) {
+      // The corner circle follows the crown at its station: its centre lies the corner radius
+      // inside the profile there, less the taper share cr tan on side I, plus it on side II.
+      const double sk = k == 1 ? 1.0 : -1.0, cr = g.recorrad(k, 1);
+      EXPECT_NEAR(zelc7::zelc7(m, 1, 0, 0, g.recorcen(1, k, 1), 0.0) - g.recorcen(2, k, 1),
+                  cr * (1.0 - sk * tn), 1e-12);
+      const double edge = g.recenlmt(k, 1);
+      const double out = std::nextafter(edge, k == 1 ? -1e9 : 1e9);
+      EXPECT_NEAR(zelc7::zelc7(m, 1, 0, 0, out, 0.0), zelc7::zelc7(m, 1, 0, 0, edge, 0.0), 1e-12);
+    }
+    const double lo = g.reconlmt(1, 1), hi = g.reconlmt(2, 1);
+    for (int n = 0; n <= 200; ++n) {
+      const double x = lo + (hi - lo) * n / 200.0;
+      EXPECT_LE(zelc7::zelc7(m, 1, 0, 0, x, 0.0), g.rerad(1) - tn * (x - t) + 1e-14) << x;
+    }
+  }
 }

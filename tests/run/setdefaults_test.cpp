@@ -590,8 +590,10 @@ TEST(SphericalGeometry, PitchAndClearanceRoundTrip) {
   EXPECT_NEAR(g.pitchdia, 0.07, 1e-15);
   EXPECT_NEAR(g.freeendplay, a->brggeom.freeendplay, 1e-15);
   EXPECT_EQ(g.racecurrad(1), 2.0 * 0.04 * 0.51);
-  EXPECT_NEAR(g.racerad(2, 1) - g.racerad(1, 2), (g.bredia + g.freeintcls) * std::cos(10.0 * kDeg),
-              1e-15);
+  // The clearance is diametral: a radial travel of half of it brings the race sphere centres
+  // (outer on the axis) Ro + Ri - D apart.
+  const double dc = g.racecurrad(1) + g.racecurrad(2) - g.bredia;
+  EXPECT_NEAR(std::hypot(g.racecurcen(1, 2), g.racecurcen(2, 2) + g.freeintcls / 2.0), dc, 1e-15);
   Bearing n(3);
   n->brggeom.freeintcls = 0.0;
   n->brggeom.pitchdia = (2.0 * 0.0408 - 0.01) * std::cos(10.0 * kDeg);
@@ -895,14 +897,18 @@ TEST(SetDefaultsStops, ExactBlocks) {
        "     Free contact angle on the spherical roller geometry input record\n"
        "     must be less than 90 deg\n"
        "     Free Contact Angle =   9.5000E+01 deg\n\n\n"},
-      // (2 Ro - D - c) cos a0 = (0.0716 - 0.08) x 0.98480775 = -8.27239e-3.
-      {"clearance beyond 2 Ro - D", 3, [](Model& m) { m.brggeom.freeintcls = 0.08; },
+      // The sphere centres lie e apart on the contact line, e = sqrt(Dc^2 - (c/2)^2 sin^2 a0)
+      // - (c/2) cos a0 with Dc = Ro + Ri - D = 0.0716; the pitch is (2 Ro - D - (Dc - e))
+      // cos a0 = e cos a0. c = 0.16: e = sqrt(5.12656e-3 - 1.929837e-4) - 0.0787846 =
+      // -8.54516e-3, pitch -8.41538e-3.
+      {"clearance beyond 2 (Ro + Ri - D)", 3, [](Model& m) { m.brggeom.freeintcls = 0.16; },
        "     No positive pitch diameter on the spherical roller geometry input record\n"
-       "     Pitch Diameter          =  -8.2724E-03\n"
-       "     Free Int Clearance      =   8.0000E-02\n"
+       "     Pitch Diameter          =  -8.4154E-03\n"
+       "     Free Int Clearance      =   1.6000E-01\n"
        "     Outer Race Radius       =   4.0800E-02\n"
        "     The pitch diameter, given or from the clearance, must be greater than zero.\n\n\n"},
-      // c = 0.0716 + 0.07/0.98480775 = 0.1426799.
+      // Gap on the contact line 0.0716 + 0.07/0.98480775 = 0.1426799, e = 0.0716 - 0.1426799 =
+      // -0.0710799; c = 2 (sqrt(Dc^2 - e^2 sin^2 a0) - e cos a0) = 2 (0.0705281 + 0.0700000).
       {"negative pitch given", 3,
        [](Model& m) {
          m.brggeom.freeintcls = 0.0;
@@ -910,7 +916,7 @@ TEST(SetDefaultsStops, ExactBlocks) {
        },
        "     No positive pitch diameter on the spherical roller geometry input record\n"
        "     Pitch Diameter          =  -7.0000E-02\n"
-       "     Free Int Clearance      =   1.4268E-01\n"
+       "     Free Int Clearance      =   2.8106E-01\n"
        "     Outer Race Radius       =   4.0800E-02\n"
        "     The pitch diameter, given or from the clearance, must be greater than zero.\n\n\n"},
       // c1 = (1 + 0.002/0.0816) x 0.98480775 = 1.0089452.

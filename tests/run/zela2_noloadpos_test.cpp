@@ -10,7 +10,9 @@
 #include <cmath>
 #include <numbers>
 #include <string>
+#include <vector>
 
+#include "contact/zelc7.h"
 #include "model/model.h"
 #include "run/stop.h"
 #include "run/zela2.h"
@@ -130,15 +132,6 @@ void expectRollerOnOuterRaceway(const Model& m, int i, double tol = 1e-12) {
   }
 }
 
-// Centre of a spherical roller at the outer race radius less the roller radius from the outer
-// race's curvature centre.
-void expectSphericalTouchesOuter(const Model& m, int i) {
-  const auto& g = m.brggeom;
-  EXPECT_NEAR(planeDistance(m, i, g.racecurcen(1, 1), g.racecurcen(2, 1)),
-              g.racecurrad(1) - g.redia(i) / 2.0, 1e-12)
-      << "element " << i;
-}
-
 // Point contact of a crowned element with a curved race, as the race contacts form it: the
 // element centre seen from race j's centre in the race frame (inertial to race applied to the
 // difference of the centres), the race azimuth of the element, the element's crown centre
@@ -221,29 +214,134 @@ void expectSphericalTaperedTouches(const Model& m, bool cone, double tol = 1e-12
 void expectSphericalTaperedNearPitch(const Model& m) {
   const auto& g = m.brggeom;
   const double nominal = g.bredia / 2.0 - g.relen(1) * g.retantaper(1);
+  // The seat on the cone's rib rolls them along the cup by up to 0.01 roller radii.
   const double tol =
-      std::abs(m.opcond.raceexp(1)) + std::abs(g.rerad(1) - nominal) + 1e-12;
+      std::abs(m.opcond.raceexp(1)) + std::abs(g.rerad(1) - nominal) + 1e-2;
   for (int i = 1; i <= g.nre; ++i)
     EXPECT_NEAR(m.vecmats.regc(2, i), g.pitchdia / 2.0, tol) << "element " << i;
 }
 
-void expectTouchesRaceOne(const Model& m) {
+// ---------------------------------------------------------------- gaps from the contact geometry
+
+// A point of element i's azimuth plane (axial ax, radial rad) seen from race segment j in its
+// frame (inertial frame moved to the race centre and turned by the misalignment): its axial
+// coordinate, its signed distance from the race axis and its race azimuth.
+struct RacePoint {
+  double x, rho, psi;
+};
+RacePoint fromRace(const Model& m, int i, int j, double ax, double rad) {
+  const auto& vm = m.vecmats;
+  const double th = vm.regc(3, i);
+  const double d[3] = {ax - vm.racegc(1, j), -std::sin(th) * rad - vm.racegc(2, j),
+                       std::cos(th) * rad - vm.racegc(3, j)};
+  double q[3];
+  for (int r = 1; r <= 3; ++r)
+    q[r - 1] = vm.inerttorace(r, 1, j) * d[0] + vm.inerttorace(r, 2, j) * d[1] +
+               vm.inerttorace(r, 3, j) * d[2];
+  const double y = q[1], z = q[2];
+  // A point beyond the race axis (the crown and race centres of spherical tapered rollers)
+  // has a negative radius at the element's race azimuth.
+  const double psi = std::atan2(-y, z);
+  const double sg = std::cos(psi - th) < 0.0 ? -1.0 : 1.0;
+  return {q[0], sg * std::hypot(y, z), sg < 0.0 ? psi + kPi : psi};
+}
+
+// Gap between element i and race segment j (negative: overlap), from the geometry of the race
+// contacts: a ball or crowned roller is its crown circle (radius recrn about the crown centre
+// on the side of race j) inside the race's curvature circle (radius racecurrad about the
+// race's centre, whose radius the race profile zelc7 gives at the element's race azimuth);
+// a cylindrical or tapered roller is its profile (zelc7) at 41 slices and its land ends and
+// centre against the raceway profile (zelc7), radially, times the cosine of the cone angle.
+double contactGap(Model& m, int i, int j) {
+  const auto& g = m.brggeom;
+  const auto& vm = m.vecmats;
+  const int race = j == 1 || j == 3 ? 1 : 2;
+  const double side = race == 1 ? 1.0 : -1.0;
+  const int mode = m.options.kracegeoimp.lin(race);
+  const double ex[2] = {vm.retoiaz(1, 1, i), vm.retoiaz(3, 1, i)};
+  const double ez[2] = {vm.retoiaz(1, 3, i), vm.retoiaz(3, 3, i)};
+  auto at = [&](double x, double z) {
+    return fromRace(m, i, j, vm.regc(1, i) + x * ex[0] + z * ez[0],
+                    vm.regc(2, i) + x * ex[1] + z * ez[1]);
+  };
+  if (g.kbrg == 2 || g.kbrg == 4) {
+    double worst = 1e300;
+    auto slice = [&](double x) {
+      const RacePoint p = at(x, side * zelc7::zelc7(m, i, 0, 0, x, 0.0));
+      const double rr = zelc7::zelc7(m, g.nre + j, 0, mode, p.x, p.psi);
+      worst = std::min(worst, side * (rr - p.rho) * std::cos(g.racetaper(j)));
+    };
+    const double lo = g.reconlmt(1, i), hi = g.reconlmt(2, i);
+    for (int n = 0; n <= 40; ++n) slice(lo + (hi - lo) * n / 40.0);
+    for (double x : {g.recenlmt(1, i), g.recenlmt(2, i), (g.recenlmt(1, i) + g.recenlmt(2, i)) / 2})
+      if (x > lo && x < hi) slice(x);
+    return worst;
+  }
+  const RacePoint p = at(g.recurcen(1, i), side * g.recurcen(2, i));
+  const double rc = zelc7::zelc7(m, g.nre + j, 0, mode, p.x, p.psi);
+  return g.racecurrad(j) - g.recrn(i) - std::hypot(p.x - g.racecurcen(1, j), p.rho - rc);
+}
+
+// Approach of roller i's end sphere on side k to the face of rib k of race j, as the flange
+// contact measures it: the sphere centre from the flange reference point (axial, radial in the
+// race frame) turned into the flange frame, first component plus the end radius.
+double ribApproach(const Model& m, int i, int k, int j) {
+  const auto& g = m.brggeom;
+  const auto& vm = m.vecmats;
+  const double e = g.reendcen(k, i);
+  const RacePoint p = fromRace(m, i, j, vm.regc(1, i) + e * vm.retoiaz(1, 1, i),
+                               vm.regc(2, i) + e * vm.retoiaz(3, 1, i));
+  return g.traf(1, 1, k, j) * (p.x - g.flngorigin(1, k, j)) +
+         g.traf(1, 3, k, j) * (p.rho - m.opcond.raceexp(j) - g.flngorigin(2, k, j)) +
+         g.reendrad(k, i);
+}
+
+// Least gap of the elements to the solved race (both halves of a split race).
+double solvedGap(Model& m) {
+  double w = 1e300;
+  for (int i = 1; i <= m.brggeom.nre; ++i)
+    for (int j = 2; j <= m.brggeom.nrace; j += 2)
+      if (m.revecs.krace(j) != 0) w = std::min(w, contactGap(m, i, j));
+  return w;
+}
+
+// Every element touches race 1 (its nearer half) without overlapping it; a roller guided by a
+// rib of the solved race (spherical end) sits on it; the solved race, when free to take up the
+// clearance, touches an element without overlapping any. Where the size scatter and race
+// imperfections leave no room at all, it sits where the overlap is least: a step of 1e-6 either
+// way along its free direction makes it worse. Tolerance 1e-9 slen.
+void expectTouchesRaceOne(Model& m);
+void expectTouchingWithoutOverlap(Model& m) {
+  const auto& g = m.brggeom;
+  const double tol = 1e-9;
+  int rib = 0;
+  for (int k = 1; k <= 2; ++k)
+    if (g.kbrg >= 4 && g.kflngind(k, 2) > 0 && g.reendrad(k, 1) < 1e6) rib = k;
+  expectTouchesRaceOne(m);
+  for (int i = 1; rib > 0 && i <= g.nre; ++i)
+    EXPECT_NEAR(ribApproach(m, i, rib, 2), 0.0, tol) << "element " << i << " rib";
+  const auto& kfs = m.options.kfs;
+  const double least = solvedGap(m);
+  if (kfs(1) != 0 && kfs(2) != 0 && kfs(3) != 0) return;
+  if (least > -tol) {
+    EXPECT_NEAR(least, 0.0, tol) << "solved race";
+    return;
+  }
+  const int n = kfs(1) == 0 ? 1 : kfs(3) == 0 ? 3 : 2;
+  for (double d : {-1e-6, 1e-6}) {
+    for (int j = 2; j <= g.nrace; j += 2) m.vecmats.racegc(n, j) += d;
+    EXPECT_LT(solvedGap(m), least) << "overlap not least, step " << d;
+    for (int j = 2; j <= g.nrace; j += 2) m.vecmats.racegc(n, j) -= d;
+  }
+}
+
+// Every element on race 1 (its nearer half) within 1e-9 slen.
+void expectTouchesRaceOne(Model& m) {
   for (int i = 1; i <= m.brggeom.nre; ++i) {
-    switch (m.brggeom.kbrg) {
-      case 1:
-        expectBallTouchesOuter(m, i);
-        break;
-      case 2:
-      case 4:
-        if (zqtest::profileRadiusReady()) expectRollerOnOuterRaceway(m, i);
-        break;
-      case 3:
-        expectSphericalTouchesOuter(m, i);
-        break;
-      default:
-        EXPECT_NEAR(crownContact(m, i, 1).approach, 0.0, 1e-12) << "element " << i;
-        break;
-    }
+    double outer = 1e300;
+    for (int j = 1; j <= m.brggeom.nrace; j += 2)
+      if (m.revecs.krace(j) != 0) outer = std::min(outer, contactGap(m, i, j));
+    EXPECT_NEAR(outer, 0.0, 1e-9) << "element " << i << " on race 1";
   }
 }
 
@@ -298,38 +396,36 @@ TEST(NoLoadPositions, FreeRadialBallMovesTheInnerRaceAlongTheLoad) {
     const auto& vm = m.vecmats;
     EXPECT_EQ(m.setupa4.kf(1), 1);
     EXPECT_EQ(vm.racegc(1, 2), 0.0);
-    // The offset closes the radial gap between the groove centres to f_o D + f_i D - D; a
-    // prescribed radial component stays exactly zero.
+    // The offset closes the radial gap between the groove centres to f_o D + f_i D - D where
+    // a ball lies in the load direction; between two balls (the last case) the race goes on
+    // along the load until one of them touches. A prescribed component stays exactly zero.
     const double gap = g.racecurrad(1) + g.racecurrad(2) - g.redia(1) -
                        (g.racecurcen(2, 2) - g.racecurcen(2, 1));
     const double y = vm.racegc(2, 2), z = vm.racegc(3, 2);
-    EXPECT_NEAR(y, c.ey * gap, 1e-12);
-    EXPECT_NEAR(z, c.ez * gap, 1e-12);
+    EXPECT_NEAR(y * c.ez - z * c.ey, 0.0, 1e-15);
+    if (c.ey * c.ez == 0.0) {
+      EXPECT_NEAR(std::hypot(y, z), gap, 1e-12);
+    } else {
+      EXPECT_GT(std::hypot(y, z), gap);
+    }
     EXPECT_TRUE(c.kfs2 == 0 || y == 0.0);
     EXPECT_TRUE(c.kfs3 == 0 || z == 0.0);
-    for (int i = 1; i <= 4; ++i) expectBallTouchesOuter(m, i);
-    // The ball in the load direction touches the inner groove as well.
-    if (c.ey * c.ez == 0.0) {
-      const double psi = std::atan2(-c.ey, c.ez);
-      expectBallTouchesInner(m, 1 + int(std::lround((psi < 0 ? psi + 2 * kPi : psi) / (kPi / 2.0))) % 4);
-    }
+    expectTouchingWithoutOverlap(b->m());
   }
 }
 
 TEST(NoLoadPositions, TiltedInnerRaceSeenThroughItsFrame) {
-  // Inner race tilted about y by beta: its groove centre at azimuth 0 lies, in inertial
-  // components, at R2(beta)^T (a, 0, r) = (a cos beta + r sin beta, 0, r cos beta - a sin beta)
-  // from the race centre. The axial offset brings the ball at azimuth 0 onto both grooves.
+  // Inner race tilted about y by beta, seen through its frame: the axial offset brings it onto
+  // the first ball it meets (its groove leans toward +x on one side of the bearing), every
+  // ball on the outer groove, none into the inner one.
   for (double beta : {2.0e-3, -3.0e-3}) {
-    auto b = zqtest::setUpBearing(BearingCase::kBallSi,
-                                  [beta](Model& m) { m.opcond.appmis(1, 2) = beta; });
+    auto b = zqtest::setUpBearing(BearingCase::kBallSi, [beta](Model& m) {
+      zqtest::noGrowth(m);
+      m.opcond.appmis(1, 2) = beta;
+    });
+    expectTouchingWithoutOverlap(b->m());
     const Model& m = b->m();
     const auto& g = m.brggeom;
-    const double a = g.racecurcen(1, 2), r = g.racecurcen(2, 2);
-    const double cx = a * std::cos(beta) + r * std::sin(beta) + m.vecmats.racegc(1, 2);
-    const double cz = r * std::cos(beta) - a * std::sin(beta) + m.vecmats.racegc(3, 2);
-    EXPECT_NEAR(planeDistance(m, 1, cx, cz), g.racecurrad(2) - g.rerad(1), 1e-12);
-    expectBallTouchesOuter(m, 1);
     EXPECT_EQ(m.genvecs.x(12 * (g.nre + 1) + 9), beta);  // race 2, slot 8
     expectConsistentFrames(m);
   }
@@ -396,8 +492,8 @@ TEST(NoLoadPositions, RollerAtTheLoadTouchesBothRaces) {
     const Model& n = t->m();
     const auto& h = n.brggeom;
     for (int i = 1; i <= h.nre; ++i) EXPECT_EQ(n.genvecs.x(12 * (i - 1) + 9), 0.0);
-    const double dr = h.racerad(1, 2) - h.racerad(2, 1);
-    EXPECT_NEAR(n.vecmats.racegc(1, 2), -std::sqrt(h.redia(1) * h.redia(1) - dr * dr), 1e-12);
+    EXPECT_LT(n.vecmats.racegc(1, 2), 0.0);
+    expectTouchingWithoutOverlap(t->m());
   }
   auto s = zqtest::setUpBearing(BearingCase::kSphericalSi);
   const Model& m = s->m();
@@ -485,18 +581,21 @@ TEST(SphericalTaperedNoLoad, RollersTouchBothRacesAtTheCrestsOnTheCommonApex) {
     const double a1 = c.a1 * deg, a2 = c.a2 * deg, am = (a1 + a2) / 2.0, hb = (a1 - a2) / 2.0;
     const double l0 = (g.pitchdia / 2.0) / std::sin(am);
     const double lc = l0 * std::cos(hb);
-    EXPECT_NEAR(m.vecmats.racegc(1, 2), lc * (std::cos(a1) - std::cos(a2)), 1e-12);
+    // The rollers then roll on the cup onto the guide rib, whose origin the set-up forms for
+    // the nominal roller: a few 1e-9 roller radii here.
+    const double tol = 1e-7;
+    EXPECT_NEAR(m.vecmats.racegc(1, 2), lc * (std::cos(a1) - std::cos(a2)), tol);
     for (int i = 1; i <= g.nre; ++i) {
-      EXPECT_NEAR(m.vecmats.regc(1, i), lc * std::cos(a1) - l0 * std::cos(am), 1e-12) << i;
-      EXPECT_NEAR(m.vecmats.regc(2, i), l0 * std::sin(am), 1e-12) << i;
+      EXPECT_NEAR(m.vecmats.regc(1, i), lc * std::cos(a1) - l0 * std::cos(am), tol) << i;
+      EXPECT_NEAR(m.vecmats.regc(2, i), l0 * std::sin(am), tol) << i;
       EXPECT_EQ(m.genvecs.x(12 * (i - 1) + 9), 0.0) << i;  // no tilt
       // Contact normals: along the cup normal (sin a1, cos a1) from the cup's centre, against
       // the cone normal (sin a2, cos a2) from the cone's centre.
       const CrownContact k1 = crownContact(m, i, 1), k2 = crownContact(m, i, 2);
       const double* n1 = k1.normal;
       const double* n2 = k2.normal;
-      EXPECT_NEAR(std::atan2(n1[0], n1[2]), a1, 1e-11) << i;
-      EXPECT_NEAR(std::atan2(-n2[0], -n2[2]), a2, 1e-11) << i;
+      EXPECT_NEAR(std::atan2(n1[0], n1[2]), a1, 10 * tol) << i;
+      EXPECT_NEAR(std::atan2(-n2[0], -n2[2]), a2, 10 * tol) << i;
       EXPECT_NEAR(n1[1], 0.0, 1e-13);
       EXPECT_NEAR(n2[1], 0.0, 1e-13);
     }
@@ -519,8 +618,8 @@ TEST(SphericalTaperedNoLoad, HeldAxialPositionKeepsTheCupContactOnly) {
 
 TEST(SphericalTaperedNoLoad, RollersFollowATiltedCup) {
   // Cup tilted about y, axial position free. In the azimuth planes 0 and pi the tilt lies in
-  // the plane: the rollers there tilt with the cup and touch it exactly, and the roller at
-  // azimuth 0 (the load plane) the cone as well. Elsewhere part of the tilt turns the cup about
+  // the plane: the rollers there tilt with the cup and touch it exactly; the cone moves on to
+  // its first roller. Elsewhere part of the tilt turns the cup about
   // the radial direction, which the roller's tilt in its plane cannot follow: an overlap of
   // second order in the tilt, largest at azimuth pi/2, four times larger at twice the tilt
   // (below 1e-6 roller radii at 1 mrad).
@@ -543,20 +642,18 @@ TEST(SphericalTaperedNoLoad, RollersFollowATiltedCup) {
       EXPECT_NEAR(m.genvecs.x(12 * (i - 1) + 9), tilt * std::cos(th), 1e-9) << i;
     }
     quarter[k] = crownContact(m, nre / 4 + 1, 1).approach;
-    EXPECT_NEAR(crownContact(m, 1, 2).approach, 0.0, 1e-12);
+    EXPECT_NEAR(solvedGap(b->m()), 0.0, 1e-9);  // the cone on its first roller
     expectConsistentFrames(m);
   }
   EXPECT_GT(quarter[0], 0.0);
   EXPECT_LT(quarter[0], 1e-6);
-  EXPECT_NEAR(quarter[1] / quarter[0], 4.0, 0.05);
+  EXPECT_NEAR(quarter[1] / quarter[0], 4.0, 0.1);  // the seat on the rib adds a little
 }
 
-TEST(SphericalTaperedNoLoad, RadialDisplacementBeyondTheRoomTakesTheLeastOverlap) {
-  // Cone displaced radially toward the cup at azimuth 0, axial position free. The room for it,
-  // from the crown-centre geometry: the cone's centre sits (rc2 - R) cos a2 radially from the
-  // roller's crown centre and may come (rc2 - R) close, (0.0816 - 0.08) (1 - cos 10 deg)
-  // = 24.3 um. Within it the roller at azimuth 0 touches the cone; beyond it overlaps, least at
-  // the axial position taken (a minimum of the overlap over the axial position).
+TEST(SphericalTaperedNoLoad, PrescribedRadialDisplacementKeepsTheConeOnItsFirstRoller) {
+  // Cone displaced radially toward the cup at azimuth 0 (10 and 50 um), axial position free:
+  // the displacement stays exact, and the cone moves axially onto the first roller it meets
+  // (the rollers, seated on the cone's rib, roll along the cup as it moves).
   for (double dz : {1.0e-5, 5.0e-5}) {
     SCOPED_TRACE(dz);
     auto b = sphTapered(kShapes[0]);
@@ -566,20 +663,7 @@ TEST(SphericalTaperedNoLoad, RadialDisplacementBeyondTheRoomTakesTheLeastOverlap
     zqtest::scale(m);
     zela2::zela2(m);
     EXPECT_EQ(m.vecmats.racegc(3, 2), m.opcond.appdisp(3));
-    expectSphericalTaperedTouches(m, false);
-    const double here = crownContact(m, 1, 2).approach;
-    ASSERT_TRUE(std::isfinite(here));
-    if (dz < 2.43e-5) {
-      EXPECT_NEAR(here, 0.0, 1e-12);
-    } else {
-      EXPECT_GT(here, 0.0);
-      const double step = 1.0e-4;
-      for (double d : {-step, step}) {
-        m.vecmats.racegc(1, 2) += d;
-        EXPECT_GT(crownContact(m, 1, 2).approach, here) << d;
-        m.vecmats.racegc(1, 2) -= d;
-      }
-    }
+    expectTouchingWithoutOverlap(m);
   }
 }
 
@@ -589,6 +673,7 @@ TEST(NoLoadPositions, PartlyPrescribedDisplacementsAreKeptExactly) {
   // The held axial and z displacements stay exact while y takes up the clearance (every
   // displacement held: see the examples below).
   auto b = zqtest::setUpBearing(BearingCase::kBallSi, [](Model& m) {
+    zqtest::noGrowth(m);  // with fits and heat 2 um at z would overlap the ball at azimuth 0
     m.options.kfs = {1, 0, 1, 1, 1};
     m.opcond.appload(2) = -3000.0;
     m.opcond.appdisp(1) = 1.0e-5;
@@ -650,40 +735,149 @@ TEST(NoLoadPositionStops, InvalidBearingTypeStops) {
 
 // ---------------------------------------------------------------- shipped examples
 
-// The examples; the wavy outer raceway of cylindrical-variations-english is made round, since
-// the rollers there follow the waves and the checks build the nominal raceway.
+// The examples, every displacement of the inner race held.
 std::string holdEverything(const std::string& text) {
   std::string t = zqtest::replaceRecordValues(text, "REC3.3", {"1", "1", "1", "1", "1"});
   return zqtest::replaceRecordValues(t, "REC9.1",
                                      {"0.0", "0.0", "0.0", "1.0E-5", "-2.0E-5", "3.0E-5"});
 }
-std::string roundOuter(const std::string& t) {
-  return zqtest::replaceRecordValues(t, "OUTERIMP", {"0.0"});
-}
-std::string roundOuterHeld(const std::string& t) { return holdEverything(roundOuter(t)); }
 
 const char* const kExamples[] = {
     "ball-si.txt",      "ball-english.txt",   "ball-variations-si.txt",  "cylindrical-si.txt",
     "spherical-si.txt", "tapered-si.txt",     "tapered-dry-english.txt", "spherical-tapered-si.txt",
     "cylindrical-variations-english.txt"};
 
-TEST(NoLoadPositionExamples, EveryExampleStartsTouchingTheOuterRace) {
+std::string innerShim(const std::string& t) {
+  return zqtest::replaceRecordValues(t, "REC5A", {"0.0127", "0.060", "0.0", "2.0E-5", "0.53",
+                                                  "0.52", "0.0685", "0.0518", "0.0", "3.0E-4"});
+}
+std::string outerShim(const std::string& t) {
+  return zqtest::replaceRecordValues(t, "REC5A", {"0.0127", "0.060", "0.0", "2.0E-5", "0.53",
+                                                  "0.52", "0.0685", "0.0518", "3.0E-4"});
+}
+std::string thrustBack(const std::string& t) {
+  return zqtest::replaceRecordValues(t, "REC9.1", {"-500.0"});
+}
+std::string innerShimBack(const std::string& t) { return thrustBack(innerShim(t)); }
+void atRest(Model& m) { zqtest::noGrowth(m); }
+void landOffset(Model& m) {
+  for (int i = 1; i <= m.brggeom.nre; ++i) m.brggeom.recenlenoffset(i) = 1.0e-3;
+}
+
+TEST(NoLoadContacts, EveryElementTouchesRaceOneAndTheSolvedRaceTouchesWithoutOverlap) {
+  struct Variant {
+    const char* file;
+    std::string (*edit)(const std::string&);
+    void (*change)(Model&);
+  };
+  std::vector<Variant> variants;
   for (const char* file : kExamples) {
-    SCOPED_TRACE(file);
-    const bool wavy = std::string(file).find("cylindrical-variations") == 0;
-    auto run = zqtest::setUpExample(file, wavy ? roundOuter : nullptr);
+    variants.push_back({file, nullptr, nullptr});  // fits, heat and speed as given
+    variants.push_back({file, nullptr, atRest});
+  }
+  for (auto edit : {innerShim, outerShim, thrustBack})
+    variants.push_back({"ball-si.txt", edit, nullptr});
+  for (auto edit : {innerShim, innerShimBack})  // with size scatter and race imperfections
+    for (auto change : {atRest, (void (*)(Model&)) nullptr})
+      variants.push_back({"ball-variations-si.txt", edit, change});
+  variants.push_back({"cylindrical-si.txt", nullptr, landOffset});
+  variants.push_back({"tapered-si.txt", nullptr, landOffset});
+  for (const Variant& v : variants) {
+    const char* what = v.edit == innerShim       ? " inner shim"
+                       : v.edit == innerShimBack ? " inner shim, Fx < 0"
+                       : v.edit == outerShim     ? " outer shim"
+                       : v.edit                  ? " Fx < 0"
+                       : v.change == atRest      ? ""
+                       : v.change                ? " land offset"
+                                                 : "";
+    SCOPED_TRACE(std::string(v.file) + what + (v.change == atRest ? " at rest" : ""));
+    auto run = zqtest::setUpExample(v.file, v.edit, v.change);
     if (!run) GTEST_SKIP() << "examples not present";
     ASSERT_FALSE(run->stopped) << run->report;
-    const Model& m = *run->model;
-    expectConsistentFrames(m);
-    expectTouchesRaceOne(m);
-    double sum = 0.0;
-    for (int i = 1; i <= m.setupa4.ib; ++i) sum += m.setupa4.sx(i);
-    EXPECT_EQ(sum, m.brggeom.nre);
-    EXPECT_EQ(m.genvecs.neqns, 12 * m.brggeom.nre + 25);
-    EXPECT_EQ(m.setupa4.renoloadpos(1), m.vecmats.regc(1, 1));
-    EXPECT_EQ(m.setupa4.rerefpos(2), m.vecmats.regc(2, 1));
+    expectTouchingWithoutOverlap(*run->model);
+    if (v.edit == thrustBack) {
+      EXPECT_LT(run->model->vecmats.racegc(1, 2), 0.0);
+    }
   }
+}
+
+// Parts at room temperature, standing, without fits; the inner race held axially at 0 and free
+// radially along z (ball, cylindrical and spherical bearings), the cone free axially and held
+// radially (tapered types: their clearance is set by the cone's axial position).
+void radialAtRest(Model& m) {
+  zqtest::noGrowth(m);
+  const bool tapered = m.brggeom.kbrg >= 4;
+  m.options.kfs(1) = tapered ? 0 : 1;
+  m.options.kfs(2) = 1;
+  m.options.kfs(3) = tapered ? 1 : 0;
+  for (int k = 1; k <= 3; ++k) m.opcond.appdisp(k) = 0.0;
+  m.opcond.appload(3) = 1000.0;
+}
+
+TEST(NoLoadClearance, AtRestTheOperatingClearanceIsTheFreeOneAndTwiceTheRadialTakeUp) {
+  // Every bearing type, the examples without size scatter or race imperfections (the
+  // tapered ones with cone angles 14 and 10 deg): the printed operating clearance equals the
+  // free clearance (input, or 0 for the tapered types) and twice the radial travel of the
+  // inner race toward element 1 (azimuth 0) that the contact geometry shows touching.
+  for (const char* file : {"ball-si.txt", "ball-english.txt", "cylindrical-si.txt",
+                           "spherical-si.txt", "tapered-si.txt", "tapered-dry-english.txt",
+                           "spherical-tapered-si.txt"}) {
+    SCOPED_TRACE(file);
+    auto run = zqtest::setUpExample(file, nullptr, radialAtRest);
+    if (!run) GTEST_SKIP() << "examples not present";
+    ASSERT_FALSE(run->stopped) << run->report;
+    Model& m = *run->model;
+    const double sl = m.constants.slen;
+    EXPECT_NEAR(m.opcond.opintcls * sl, m.brggeom.freeintcls, 1e-9 * sl);
+    expectTouchingWithoutOverlap(m);
+    double first = 1e300;
+    for (int j = 2; j <= m.brggeom.nrace; j += 2) first = std::min(first, contactGap(m, 1, j));
+    EXPECT_NEAR(first, 0.0, 1e-9);
+    EXPECT_NEAR(m.opcond.opintcls, 2.0 * m.vecmats.racegc(3, 2), 1e-9);
+  }
+}
+
+// The tapered example without its rib (rollers stay where they touch the cup), parts at room
+// temperature except the rollers (35 K warmer), no fits, standing; the cone held axially where
+// it took up the play at rest (`restCone`, m) or free to do so.
+double restCone = 0.0;
+void taperedNoRib(Model& m) {
+  zqtest::noGrowth(m);
+  m.brggeom.kflngind(1, 2) = 0;
+  m.brggeom.kflngindr(2) = 0;
+  m.brggeom.kflnginds = 0;
+}
+void warmRollersConeHeld(Model& m) {
+  taperedNoRib(m);
+  m.opcond.retemp(1) = m.opcond.roomtemp + 35.0;
+  m.options.kfs(1) = 1;
+  m.opcond.appdisp(1) = restCone;
+}
+
+TEST(NoLoadClearance, TaperedRollerGrowthCountsAsTheGeometryHasIt) {
+  // With the cone held where it touched the rollers at rest, the rollers' thermal growth is
+  // covered by a radial travel of the cone (negative: the rollers now overlap it) that the
+  // printed clearance must equal twice over; found by bisection of the contact gap of roller 1
+  // (azimuth 0) to 1e-15 roller radii.
+  auto rest = zqtest::setUpExample("tapered-si.txt", nullptr, taperedNoRib);
+  if (!rest) GTEST_SKIP() << "examples not present";
+  ASSERT_FALSE(rest->stopped) << rest->report;
+  restCone = rest->model->vecmats.racegc(1, 2) * rest->model->constants.slen;
+  auto warm = zqtest::setUpExample("tapered-si.txt", nullptr, warmRollersConeHeld);
+  ASSERT_FALSE(warm->stopped) << warm->report;
+  Model& m = *warm->model;
+  auto gap = [&m](double d) {
+    m.vecmats.racegc(3, 2) += d;
+    const double w = contactGap(m, 1, 2);
+    m.vecmats.racegc(3, 2) -= d;
+    return w;
+  };
+  double lo = -0.02, hi = 0.02;
+  ASSERT_GT(gap(lo), 0.0);
+  ASSERT_LT(gap(hi), 0.0);
+  while (hi - lo > 1e-15) (gap(0.5 * (lo + hi)) > 0.0 ? lo : hi) = 0.5 * (lo + hi);
+  EXPECT_LT(lo, 0.0);
+  EXPECT_NEAR(m.opcond.opintcls, 2.0 * lo, 1e-9);
 }
 
 TEST(NoLoadPositionExamples, SphericalTaperedRollersTouchBothRacesNearThePitchRadius) {
@@ -705,11 +899,10 @@ TEST(NoLoadPositionExamples, SphericalTaperedRollersTouchBothRacesNearThePitchRa
 TEST(NoLoadPositionExamples, AllConstraintsHeldPutTheInnerRaceAtTheDisplacements) {
   for (const char* file : kExamples) {
     SCOPED_TRACE(file);
-    const bool wavy = std::string(file).find("cylindrical-variations") == 0;
-    auto run = zqtest::setUpExample(file, wavy ? roundOuterHeld : holdEverything);
+    auto run = zqtest::setUpExample(file, holdEverything);
     if (!run) GTEST_SKIP() << "examples not present";
     ASSERT_FALSE(run->stopped) << run->report;
-    const Model& m = *run->model;
+    Model& m = *run->model;
     ASSERT_EQ(m.options.kfs(1), 1);
     const double sl = m.constants.slen;
     const double given[3] = {1.0e-5, -2.0e-5, 3.0e-5};

@@ -193,12 +193,16 @@ void internalGeometry(Model& m) {
       g.racerad(1, 2) = (g.pitchdia - g.freeintcls / 2.0 - d) / 2.0;
       break;
     case 3: {
+      // Diametral clearance c: the sphere centres lie e apart on the contact line, where a
+      // radial travel c/2 of the inner race brings them Ro + Ri - D apart.
       const double ca = std::cos(g.freeconang / cang), sa = std::sin(g.freeconang / cang);
       for (int j = 1; j <= 2; ++j) g.racecurrad(j) = 2.0 * g.brecrn * g.racecurfac(j);
-      g.pitchdia = ((2.0 * g.racecurrad(1) - d) - g.freeintcls) * ca;
-      g.racerad(2, 1) = (g.pitchdia + (d + g.freeintcls) * ca) / 2.0;
-      g.racerad(1, 2) = (g.pitchdia - (d + g.freeintcls) * ca) / 2.0;
-      g.racecurcen(1, 2) = ((g.racecurrad(1) - d - g.freeintcls) + g.racecurrad(2)) * sa;
+      const double dc = g.racecurrad(1) + g.racecurrad(2) - d, h = g.freeintcls / 2.0;
+      const double gap = dc - (std::sqrt(dc * dc - h * h * sa * sa) - h * ca);
+      g.pitchdia = ((2.0 * g.racecurrad(1) - d) - gap) * ca;
+      g.racerad(2, 1) = (g.pitchdia + (d + gap) * ca) / 2.0;
+      g.racerad(1, 2) = (g.pitchdia - (d + gap) * ca) / 2.0;
+      g.racecurcen(1, 2) = ((g.racecurrad(1) - d - gap) + g.racecurrad(2)) * sa;
       g.racecurcen(2, 2) = g.racerad(1, 2) + g.racecurrad(2) * ca;
       break;
     }
@@ -396,7 +400,8 @@ void expectRotation(zq::Mat3In a, const std::string& what) {
 }
 
 std::unique_ptr<ExampleRun> setUpExample(const std::string& file,
-                                         std::string (*edit)(const std::string&)) {
+                                         std::string (*edit)(const std::string&),
+                                         void (*change)(Model&)) {
   const std::string text = readSource("examples/" + file);
   if (text.empty()) return nullptr;
   ScratchDir dir;
@@ -408,6 +413,7 @@ std::unique_ptr<ExampleRun> setUpExample(const std::string& file,
   try {
     zela1::zela1(m);
     if (m.errors.ierind != 0) zela9::zela9(m);
+    if (change) change(m);
     zela2::zela2(m);
   } catch (const zq::StopRun&) {
     run->stopped = true;

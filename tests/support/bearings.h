@@ -52,7 +52,8 @@ void noGrowth(Model& m);
 void expectRotation(zq::Mat3In a, const std::string& what);
 
 // One of the shipped examples (file name under examples/), optionally edited as text, read by
-// the input stage and set up, in process on a scratch directory. `stopped` tells whether a
+// the input stage, optionally changed in the model (`change`, user units, before the set-up)
+// and set up, in process on a scratch directory. `stopped` tells whether a
 // check stopped the run; `report` then holds PRINT.txt. Null when the file does not exist.
 struct ExampleRun {
   std::unique_ptr<Model> model;
@@ -60,7 +61,8 @@ struct ExampleRun {
   std::string report;
 };
 std::unique_ptr<ExampleRun> setUpExample(const std::string& file,
-                                         std::string (*edit)(const std::string&) = nullptr);
+                                         std::string (*edit)(const std::string&) = nullptr,
+                                         void (*change)(Model&) = nullptr);
 
 // Replaces the first n values of the record with the given label (values as text).
 std::string replaceRecordValues(const std::string& text, const std::string& label,
