@@ -51,9 +51,8 @@ std::unique_ptr<zqtest::TestBearing> bearing(BearingCase which,
 // element frame is its attitude matrix after the base frame, from its azimuth frame.
 void place(Model& m, const Pose& p) {
   auto& vm = m.vecmats;
-  const double* u = p.u;
+  const double *u = p.u, th = 0.4;
   const int j = p.race;
-  const double th = 0.4;
   m.revecs.ire = m.loadder.ider = 1;
   std::tie(vm.regci(1, 1), vm.regci(2, 1), vm.regci(3, 1)) = std::tuple(u[1], -u[2] * std::sin(th), u[2] * std::cos(th));
   auto tia = vm.inerttoiaz.sub<3, 3>(1), tir = vm.inerttorace.sub<3, 3>(j);
@@ -81,18 +80,19 @@ void place(Model& m, const Pose& p) {
     }
 }
 
-// Pose of element 1 pressed by delta into race p.race along the normal at angle phi from the
+// Pose of element 1 pressed by delta into race j along the normal at angle phi from the
 // radial: a ball into the groove at contact angle alpha, a straight roller with its generatrix
 // facing the race along the raceway line of the azimuth plane.
-void pressIn(Model& m, Pose& p, double delta, double alpha = 0.0) {
+Pose pressIn(Model& m, int j, double delta, double alpha = 0.0) {
   const auto& g = m.brggeom;
-  const int j = p.race;
+  Pose p{{}, j};
   const double side = j == 1 ? 1.0 : -1.0, phi = (j == 1 ? 0.0 : kPi) + (g.kbrg == 1 ? alpha : g.racetaper(j));
   const double l = g.racecurrad(j) - 1.0 + delta;  // ball centre from the groove centre
   const double rho0 = zelc7::zelc7(m, 1, 0, 0, 0.0, 0.0), r0 = zelc7::zelc7(m, g.nre + j, 0, 0, 0.0, 0.0);
   p.u[1] = g.kbrg == 1 ? g.racecurcen(1, j) + l * std::sin(phi) : -side * rho0 * std::sin(g.reax) + delta * std::sin(phi);
   p.u[2] = g.kbrg == 1 ? g.racecurcen(2, j) + l * std::cos(phi)
                        : r0 - side * rho0 * std::cos(g.reax) + delta * std::cos(phi);
+  return p;
 }
 
 double contactAt(Model& m, const Pose& p) {
@@ -121,30 +121,27 @@ TEST(HertzPoint, BallInGrooveMatchesHertzTheory) {
   const double comp = 2.0 * (1.0 - m.matprop.repr * m.matprop.repr) / m.matprop.reem;
   for (int j : {1, 2}) {
     for (double alpha : {0.0, 0.3}) {
-      Pose p{{}, j};
-      pressIn(m, p, 1.0e-3, alpha);
+      Pose p = pressIn(m, j, 1.0e-3, alpha);
       contactAt(m, p);
       const double rc = m.brggeom.racecurcen(2, j) * slen + (j == 1 ? 1 : -1) * f * d * std::cos(alpha);
       const double rho[4] = {2.0 / d, 2.0 / d, (j == 1 ? -1 : 1) * std::cos(alpha) / rc, -1.0 / (f * d)};
-      const double s = rho[0] + rho[1] + rho[2] + rho[3];
-      const double fc = (rho[0] - rho[1] + rho[2] - rho[3]) / s;
+      const double s = rho[0] + rho[1] + rho[2] + rho[3], fc = (rho[0] - rho[1] + rho[2] - rho[3]) / s;
       EXPECT_NEAR(m.solutions.cursum(j, 1) / (s * slen), 1.0, 1e-12);
       EXPECT_NEAR(m.solutions.curfunc(j, 1), fc, 1e-12);
       double lo = 1e-6, hi = 1.0, kk = 0, ee = 0, k = 0;
       for (int n = 0; n < 60; ++n) {  // bisection on k; K, E of modulus sqrt(1 - k^2) by AGM
         k = (lo + hi) / 2.0;
-        double a = 1.0, bb = k, sum = (1.0 - k * k) / 2.0, pw = 0.5;
-        for (; std::abs(a - bb) > 1e-15 * a; pw *= 2.0) {
-          sum += 2.0 * pw * (a - bb) * (a - bb) / 4.0;
+        double a = 1.0, bb = k, sum = (1.0 - k * k) / 2.0;
+        for (double pw = 1.0; std::abs(a - bb) > 1e-15 * a; pw *= 2.0) {
+          sum += pw * (a - bb) * (a - bb) / 4.0;
           std::tie(a, bb) = std::pair(0.5 * (a + bb), std::sqrt(a * bb));
         }
-        kk = kPi / (2.0 * a);
-        ee = kk * (1.0 - sum);
+        kk = kPi / (2.0 * a), ee = kk * (1.0 - sum);
         ((1.0 + k * k) * ee - 2.0 * k * k * kk) / ((1.0 - k * k) * ee) > fc ? lo = k : hi = k;
       }
       const double as = std::cbrt(2.0 * ee / (kPi * k * k)), bs = std::cbrt(2.0 * ee * k / kPi);
-      const double ds = 2.0 * kk / kPi * std::cbrt(kPi * k * k / (2.0 * ee));
-      const double q = 2.0 * s / (3.0 * comp) * std::pow(2.0 * 1.0e-3 * slen / (ds * s), 1.5);
+      const double ds = 2.0 * kk / kPi * std::cbrt(kPi * k * k / (2.0 * ee)),
+                   q = 2.0 * s / (3.0 * comp) * std::pow(2.0 * 1.0e-3 * slen / (ds * s), 1.5);
       const double scale = std::cbrt(3.0 * q * comp / (2.0 * s));
       const auto& so = m.solutions;
       const double q0 = so.conload(j, 1), a0 = so.conwidtha(j, 1), b0 = so.conwidthb(j, 1), p0 = so.conpress(j, 1);
@@ -173,23 +170,20 @@ TEST(LineContact, AlignedRollerLoadsSlicesEquallyTiltedOneMonotonicallyAndMirror
   for (BearingCase bc : {BearingCase::kCylindricalSi, BearingCase::kTaperedSi}) {
     auto b = bearing(bc, [](Model& m) { m.brggeom.brecrn = 1.0e10; });
     Model& m = b->m();
-    const auto& g = m.brggeom;
     const auto& s = m.solutions;
     const int n = m.revecs.ngrid;
     for (int j : {1, 2}) {
-      Pose p{{}, j};
-      pressIn(m, p, 2.0e-4);
+      Pose p = pressIn(m, j, 2.0e-4);
       const double qt = contactAt(m, p);
       double bq = 0, kq = 0, q = 0;
       zelc6::zelc6(m, 1, 2.0e-4, m.constants.qrerace.sub<2>(j), 1.0, 1.0, bq, kq, q);
-      const double len = (g.brelen - g.brecorrad(1) - g.brecorrad(2)) / std::cos(g.bretaper);
+      const double len = (m.brggeom.brelen - m.brggeom.brecorrad(1) - m.brggeom.brecorrad(2)) / std::cos(m.brggeom.bretaper);
       for (int i = 1; i <= n; ++i) EXPECT_NEAR(s.conloaddis(i, j, 1) / q, 1.0, 1e-10) << int(bc) << j << i;
       EXPECT_NEAR(qt / (q * len), 1.0, 1e-10) << int(bc) << " race " << j;
       EXPECT_NEAR(s.qcl(j, 1) / qt, 1.0, 1e-12);
     }
     if (bc == BearingCase::kTaperedSi) break;
-    Pose p;
-    pressIn(m, p, 2.0e-4);
+    Pose p = pressIn(m, 1, 2.0e-4);
     p.u[3] = 1.0e-4;
     const double qa = contactAt(m, p);
     const auto load = s.conloaddis, xc = s.xcoord;
@@ -204,20 +198,14 @@ TEST(LineContact, AlignedRollerLoadsSlicesEquallyTiltedOneMonotonicallyAndMirror
 }
 
 TEST(ContactDerivatives, MatchCentralDifferencesOfTheContactRoutine) {
-  // Steps 1e-7 (lengths) and 2e-8 rad keep the truncation of the central difference below
-  // 1e-7 of the derivative at approaches >= 2e-4 and the rounding of the radii below 1e-8
-  // (x100 where a crown radius of 9000 rounds, or strip ends must move well past the root
-  // tolerance). Floor: the tolerance times the largest derivative of the same quantity. Point
-  // contacts: dqn against dQ/d(approach) and their Hertz factors; on a straight race the
-  // taper-based x, r, xx, yy, zz derivatives. Line contacts: all eighteen, 1e-6 with the strip
-  // ends at the profile ends, 1e-3 when they move.
-  struct Case {
-    BearingCase bc;
-    double crown, land;  // roller crown radius and flat length (m), < 0: as given
-    int race;
-    double delta, tol, step;
-    bool tilted;
-  };
+  // Steps 1e-7 (lengths), 2e-8 rad: truncation < 1e-7 at approaches >= 2e-4, rounding of the
+  // radii < 1e-8 (x100 where a crown radius of 9000 rounds or strip ends must move past the root
+  // tolerance). Floor: tolerance x the largest derivative of the same quantity. Point contacts:
+  // dqn = dQ/d(approach), Hertz factors; on a straight race dqx, dqr, dqxx, dqyy, dqzz. Line
+  // contacts: all eighteen, 1e-6 with the strip ends at the profile ends, 1e-3 when they move.
+  // Roller crown radius and flat length (m, < 0: as given); race imperfection 1 out-of-round,
+  // 2 waviness (both with a varying taper).
+  struct Case { BearingCase bc; double crown, land; int race; double delta, tol, step; bool tilted; int imp = 0; };
   const Case cases[] = {
       {BearingCase::kBallSi, -1, -1, 1, 1e-3, 1e-6, 1, false},
       {BearingCase::kBallSi, -1, -1, 2, 1e-3, 1e-6, 1, false},
@@ -225,6 +213,8 @@ TEST(ContactDerivatives, MatchCentralDifferencesOfTheContactRoutine) {
       {BearingCase::kCylindricalSi, 50.0, 0, 2, 5e-3, 1e-6, 100, false},
       {BearingCase::kCylindricalSi, 1e10, -1, 1, 2e-4, 1e-6, 1, true},
       {BearingCase::kTaperedSi, 1e10, -1, 2, 2e-4, 1e-6, 1, true},
+      {BearingCase::kCylindricalSi, 1e10, -1, 1, 2e-4, 1e-6, 1, true, 1},
+      {BearingCase::kCylindricalSi, 1e10, -1, 2, 2e-4, 1e-6, 1, true, 2},
       {BearingCase::kCylindricalSi, 1e10, -1, 2, 1e-4, 1e-3, 100, true},  // one end moves
       {BearingCase::kCylindricalSi, -1, -1, 2, 3e-4, 1e-3, 100, true},   // ends on the crown
       {BearingCase::kCylindricalSi, -1, 0, 1, 5e-4, 1e-3, 100, true},
@@ -233,16 +223,20 @@ TEST(ContactDerivatives, MatchCentralDifferencesOfTheContactRoutine) {
     auto b = bearing(k.bc, [&k](Model& m) {
       if (k.crown >= 0) m.brggeom.brecrn = k.crown;
       if (k.land >= 0) m.brggeom.brecenlen = k.land;
+      auto& g = m.brggeom;
+      m.options.kracegeoimp.lin(k.race) = k.imp;
+      std::tie(g.rlradvar(1, k.race), g.rlradvar(2, k.race), g.rlradvar(3, k.race), g.rltaper(2, k.race),
+               g.rltaper(3, k.race), g.rltaper(4, k.race)) =
+          k.imp == 1 ? std::tuple(2e-7, -1e-7, 20.0, 2e-5, 3.0, 30.0) : std::tuple(1e-7, 5.0, 10.0, 2e-5, 3.0, 30.0);
     });
     Model& m = b->m();
     const bool ball = k.bc == BearingCase::kBallSi;
     const int j = k.race;
-    Pose p{{}, j};
-    pressIn(m, p, k.delta, 0.3);
+    Pose p = pressIn(m, j, k.delta, 0.3);
     const double extra[10] = {0, 0, 0, k.delta < 1.5e-4 ? 4e-4 : 4e-5, 3e-3, 1e-4, -2e-5, 3e-5, 2e-5, -1e-5};
     for (int d = 1; d <= 9; ++d) p.u[d] += k.tilted ? extra[d] : 0.0;
-    const auto& ld = m.loadder;
-    const auto& s = m.solutions;
+    const Loadder& ld = m.loadder;
+    const Solutions& s = m.solutions;
     contactAt(m, p);
     const bool line = m.brggeom.kcontype(j, 1) >= 1;
     double an[2][11] = {}, fd[3][11] = {}, big[2] = {};
@@ -293,8 +287,7 @@ TEST(RaceContact, SeparatedContactCarriesNothingKeepsItsStiffnessAndAPendingErro
     auto& e = m.errors;
     const auto& s = m.solutions;
     for (double delta : {1.0e-3, -1.0e-3}) {
-      Pose p;
-      pressIn(m, p, delta, 0.2);
+      Pose p = pressIn(m, 1, delta, 0.2);
       for (int d = 1; d <= 9; ++d) (ld.*kDq[d]).fill(7.0), (ld.*kDm[d]).fill(7.0), ld.bm.fill(7), ld.rm.fill(7);
       std::tie(e.ierind, e.numi, e.iarray(1), e.imess(1)) = std::tuple(124, 1, 33, "pending");
       const double dqn = ld.dqn(1);
@@ -307,8 +300,7 @@ TEST(RaceContact, SeparatedContactCarriesNothingKeepsItsStiffnessAndAPendingErro
       }
       EXPECT_TRUE(apart ? ld.dqn(1) == dqn && ld.bm(1) == 0 && ld.rm(1) == 0 : ld.dqn(1) > 0) << c;
       if (!apart) continue;
-      for (double v : {s.conload(1, 1), s.conwidtha(1, 1), s.conwidthb(1, 1), s.conpress(1, 1),
-                       s.qcl(1, 1), s.acl(1, 1)})
+      for (double v : {s.conload(1, 1), s.conwidtha(1, 1), s.conwidthb(1, 1), s.conpress(1, 1), s.qcl(1, 1), s.acl(1, 1)})
         EXPECT_EQ(v, 0.0) << c;
       EXPECT_LT(s.condef(1, 1), 0.0);
     }
@@ -316,19 +308,17 @@ TEST(RaceContact, SeparatedContactCarriesNothingKeepsItsStiffnessAndAPendingErro
 }
 
 TEST(LineContact, StripLoadedAtItsEndsOnlyOrWithAFailedEndSearch) {
-  // A skewed straight roller apart at its middle (-5e-5) but pressed in at both ends; an old
-  // strip (-0.3, 0.3) makes the root search fail, the scan takes the profile ends. The middle
-  // slice carries nothing; the half width and pressure come from the mean load per length
-  // w = Q / L: b = sqrt(2 c2 w / S) (Hertz line contact), p = 2 w / (pi b).
-  // Then a race land ending at x = +-0.5 puts a jump (to -1) at each strip end; with a zero step
-  // tolerance the bisection toward it never ends: code 113 with the root finder's code 1, not
-  // fatal, the strip as it stands.
+  // A skewed straight roller apart at its middle (-5e-5), pressed in at both ends; an old strip
+  // (-0.3, 0.3) fails the root search, the scan takes the profile ends. The middle slice carries
+  // nothing; width and pressure of the mean load per length w = Q / L: b = sqrt(2 c2 w / S)
+  // (Hertz line contact), p = 2 w / (pi b). A race land ending at x = +-0.5 puts a jump (to -1)
+  // at the strip ends: with a zero step tolerance the bisection never ends: code 113, the root
+  // finder's code 1, not fatal.
   auto b = bearing(BearingCase::kCylindricalSi, [](Model& m) { m.brggeom.brecrn = 1.0e10; });
   Model& m = b->m();
   auto& s = m.solutions;
   auto& e = m.errors;
-  Pose p;
-  pressIn(m, p, -5.0e-5);
+  Pose p = pressIn(m, 1, -5.0e-5);
   p.u[4] = 0.05;
   std::tie(s.conlmts(1, 1, 1), s.conlmts(2, 1, 1), s.conwidthb(1, 1), s.conpress(1, 1)) =
       std::tuple(-0.3, 0.3, 9.0, 9.0);
@@ -341,8 +331,18 @@ TEST(LineContact, StripLoadedAtItsEndsOnlyOrWithAFailedEndSearch) {
   const double bw = std::sqrt(2.0 * m.constants.qrerace(2, 1) * w / s.cursum(1, 1));
   EXPECT_NEAR(s.conwidthb(1, 1) / bw, 1.0, 1e-12);
   EXPECT_NEAR(s.conpress(1, 1) * kPi * bw / (2.0 * w), 1.0, 1e-12);
-  pressIn(m, p, 3.0e-4);
-  std::tie(p.u[4], m.brggeom.racelandlmt(1), m.constants.tolr(2), e.ierind) = std::tuple(0.0, 0.5, 0.0, 0);
+  // Tilted by a2 and apart at the middle, one half presses in: delta(x) = d0 + cos a2 - 1 -
+  // x sin a2 on the outer race; the scan takes the strip from that half's profile end to the root.
+  for (double a2 : {4e-4, -4e-4}) {
+    p = pressIn(m, 1, -1.0e-4);
+    std::tie(p.u[3], p.u[4]) = std::tuple(a2, 0.0);
+    contactAt(m, p);
+    const int end = a2 > 0 ? 1 : 2;
+    EXPECT_NEAR(s.conlmts(3 - end, 1, 1), (-1.0e-4 + std::cos(a2) - 1.0) / std::sin(a2), 1e-6);
+    EXPECT_EQ(s.conlmts(end, 1, 1), m.brggeom.reconlmt(end, 1));
+  }
+  p = pressIn(m, 1, 3.0e-4);
+  std::tie(p.u[3], m.brggeom.racelandlmt(1), m.constants.tolr(2), e.ierind) = std::tuple(0.0, 0.5, 0.0, 0);
   EXPECT_GT(contactAt(m, p), 0.0);
   EXPECT_TRUE(e.ierind == 113 && e.jerind == 1 && e.iterminate == 0 && e.numm == 1) << e.ierind;
   EXPECT_EQ(e.imess(1), "Error in LineContact procedure in Zelc1");
@@ -352,8 +352,7 @@ TEST(RaceContact, StraightElementInAGrooveIsAProgrammingFault) {
   // No input builds it; a checked build refuses to feed the stored frame and approach on.
   auto b = bearing(BearingCase::kCylindricalSi, [](Model& m) { m.brggeom.brecrn = 1.0e10; });
   Model& m = b->m();
-  Pose p;
-  pressIn(m, p, 1.0e-4);
+  Pose p = pressIn(m, 1, 1.0e-4);
   std::tie(m.brggeom.kcontype(1, 1), m.brggeom.racecurrad(1)) = std::tuple(0, 2.0);
   EXPECT_THROW(contactAt(m, p), std::logic_error);
 }
