@@ -128,6 +128,9 @@ TEST(HertzPoint, BallInGrooveMatchesHertzTheory) {
       const double s = rho[0] + rho[1] + rho[2] + rho[3], fc = (rho[0] - rho[1] + rho[2] - rho[3]) / s;
       EXPECT_NEAR(m.solutions.cursum(j, 1) / (s * slen), 1.0, 1e-12);
       EXPECT_NEAR(m.solutions.curfunc(j, 1), fc, 1e-12);
+      // Rolling radius 1 / (rho11 + rho21); track radius of the contact point (ball surface).
+      EXPECT_NEAR(m.solutions.radiusx(j, 1) * slen * (rho[0] + rho[2]), 1.0, 1e-12);
+      EXPECT_NEAR(m.solutions.radconposr(j, 1), p.u[2] + (j == 1 ? 1 : -1) * std::cos(alpha), 1e-12);
       double lo = 1e-6, hi = 1.0, kk = 0, ee = 0, k = 0;
       for (int n = 0; n < 60; ++n) {  // bisection on k; K, E of modulus sqrt(1 - k^2) by AGM
         k = (lo + hi) / 2.0;
