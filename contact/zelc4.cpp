@@ -67,9 +67,6 @@ void zelc4(Model& m, double f, double& astar, double& bstar, double& dstar, int 
   const double pi = m.constants.pi;
   const double one3 = m.constants.one3;
 
-  err.ierind = 0;
-  err.jerind = 0;
-
   // Equal curvatures in both planes: circular contact.
   if (f <= 0.0) {
     astar = 1.0;
@@ -98,7 +95,10 @@ void zelc4(Model& m, double f, double& astar, double& bstar, double& dstar, int 
     ck = ce * (1.0 + k * k - f * (1.0 - k * k)) / (2.0 * k * k);
   } else {
     // Root of F - F(k) between the two table ratios of the interval (ascending bracket: the
-    // ratios fall with F), started from the interpolated ratio.
+    // ratios fall with F), started from the interpolated ratio. An evaluation failure the
+    // search recovers from is no failure of the factors: the record is restored afterwards,
+    // so a record pending from elsewhere survives a successful refinement.
+    const Errors pending = err;
     m.tmparea.rtmp(1) = f;
     double klo = std::min(tk(i1), tk(i2));
     double khi = std::max(tk(i1), tk(i2));
@@ -107,25 +107,22 @@ void zelc4(Model& m, double f, double& astar, double& bstar, double& dstar, int 
     err.numi = 0;
     zelg3::zelg3(m, k, klo, khi, [&m](double kk) { return zelc41(m, kk); }, ierr);
     if (ierr != 0) {
-      err.ierind = m.errorcodes.krootc4;
-      err.jerind = ierr;
-      err.iterminate = 0;
-      err.imess(1) = "Iteration error in Zelc4";
-      err.imess(2) = "Root function is Zelc41";
-      err.numm = 2;
-      err.numr = 0;
+      zq::ErrorBlock block;
+      block.code = m.errorcodes.krootc4;
+      block.supplementary = ierr;
+      block.lines = {"Iteration error in Zelc4", "Root function is Zelc41"};
+      if (err.numi == 1) block.ivalues = {err.iarray(1)};
+      zq::raiseError(m, block);
       ce = 0.0;
       ck = 0.0;
     } else {
       // The last evaluation of the search may lie beside the root (forward-difference point):
-      // take E and K of the root itself, and drop an evaluation failure that the search
-      // recovered from.
+      // take E and K of the root itself (should that evaluation fail, its error stands).
       zelc41(m, k);
       if (m.tmparea.itmp(1) == 0) {
         ce = m.tmparea.rtmp(2);
         ck = m.tmparea.rtmp(3);
-        err.ierind = 0;
-        err.jerind = 0;
+        err = pending;
       }
     }
   }

@@ -27,15 +27,7 @@ constexpr double kPi = 3.141592653589793;
 constexpr double kFlat = 1.0e10;
 
 // Constants the start of the input stage sets.
-void startConstants(Model& m) {
-  auto& c = m.constants;
-  c.one2 = 0.5;
-  c.one3 = 1.0 / 3.0;
-  c.one4 = 0.25;
-  c.cang = 180.0 / kPi;
-  c.tpi = 2.0 * kPi;
-  c.pi2 = kPi / 2.0;
-}
+void startConstants(Model& m) { zela1::startconstants(m); }
 
 // AISI 52100 elements and races, AISI 4340 housing and shaft (SI values of the database near
 // room temperature), converted to the English unit system when kunit = 2.
