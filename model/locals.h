@@ -97,3 +97,25 @@ struct Zela3Locals {
   zq::FArray<double, 4, 40> cedge1;
   zq::FArray<double, 4, 40> cedge2;
 };
+
+// Element and race equilibrium (zela4): values kept from one call to the next.
+struct Zela4Locals {
+  zq::FArray<int, 40> ibc;               // element number of an unconverged element, else 0
+  zq::FArray<double, 4> con;             // contact stiffness per race segment at the operating
+                                         // point of the centrifugal force
+  zq::FArray<double, 2, 2> racebaseang;  // the two misalignment angles of each race
+  zq::Vec3 bci;                          // mass centre of the current element (inertial)
+  zq::Vec3 r1, r2;                       // moving-frame acceleration (azimuth, inertial)
+  double target = 0.0;                   // light-contact load of an unloaded element (last call)
+};
+
+// Equilibrium driver (zelorqs::quasistaticeq and its stiffness steps).
+struct QuasistaticeqLocals {
+  zq::Vec3 stf;                  // stiffness per inertial direction (internal units)
+  zq::Vec3 raceq;                // inner-race reaction of the solution
+  zq::Vec3 racep;                // inner-race reaction of a stepped solution
+  zq::Vec3 racer;                // saved inner-race centre
+  zq::FArray<double, 2, 40> rer; // saved axial position and radius of every element
+  zq::FArray<double, 40> sxx;    // saved multiplicity weights
+  int kangvel = 0;               // the user's spin-attitude option (ball bearings)
+};

@@ -66,4 +66,6 @@ struct Model {
   Zelc5Locals zelc5;
   Zeld7Locals zeld7;
   Zela3Locals zela3;
+  Zela4Locals zela4;
+  QuasistaticeqLocals quasistaticeq;
 };

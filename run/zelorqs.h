@@ -45,6 +45,14 @@ void completionnotice(std::ostream& console);
 // Equilibrium driver: initial guess, solution, stiffness, packing of the state.
 void quasistaticeq(Model& m);
 
+// Force of the inner race's contacts (both halves of a split race) and flanges on the inner
+// race, summed over every element, inertial components.
+void raceload(Model& m, zq::Vec3& r);
+
+// Diagonal bearing stiffness: one-sided steps of the held inner race along inertial x, y, z
+// from the solution, each re-solved with every element on its own.
+void stiffness(Model& m);
+
 }  // namespace zelorqs
 
 namespace zq {
