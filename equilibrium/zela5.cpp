@@ -64,8 +64,8 @@ bool vertex(double x0, double y0, double x1, double y1, double x2, double y2, do
   return true;
 }
 
-// Window of the inner search about the remembered index g (0: the whole contact); a contact of
-// zero half width has one position, its centre.
+// Window of the rolling-point search about the remembered index g (0: the whole contact); a
+// contact of zero half width has one position, its centre.
 void window(int g, double halfwidth, int& lo, int& hi) {
   if (halfwidth == 0.0) {
     lo = hi = kCentre;
