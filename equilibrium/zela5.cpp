@@ -298,10 +298,10 @@ double contactheatgen(Context& c) {
   window(s5.jgridmin, c.xc(2), jlo, jhi);
 
   // Inner positions and sagittas do not change over the outer loop.
-  double x2[kNgpts + 1], d2[kNgpts + 1];
+  zq::FArray<double, kNgpts> x2, d2;
   for (int j = jlo; j <= jhi; ++j) {
-    x2[j] = xoa(j) * c.xc(2);
-    d2[j] = sagitta(x2[j], c.rad(2));
+    x2(j) = xoa(j) * c.xc(2);
+    d2(j) = sagitta(x2(j), c.rad(2));
   }
 
   for (int i = ilo; i <= ihi; ++i) {
@@ -309,8 +309,8 @@ double contactheatgen(Context& c) {
     c.x(1) = f1 * c.xc(1);
     c.d(1) = sagitta(c.x(1), c.rad(1));
     for (int j = jlo; j <= jhi; ++j) {
-      c.x(2) = x2[j];
-      c.d(2) = d2[j];
+      c.x(2) = x2(j);
+      c.d(2) = d2(j);
       L.hg2s(j) = trialheat(c, f1, xoa(j));
       if (m.errors.ierind != 0) return 0.0;
     }

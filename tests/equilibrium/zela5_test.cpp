@@ -75,8 +75,7 @@ TEST(SpinKinematics, RaceControlGivesClassicalCageSpeedAttitudeAndSpinToRoll) {
                                {s / (std::cos(a) - g), -2 * g * s / (1 - gc), 0.0},
                                {std::tan(a), -g * s, g * s}};  // tan, sr(1), sr(2): modes 1 2 4
     for (int n = 0; n < 3; ++n) {
-      auto m = model(a);
-      const Out o = run(*m, ball(1.0 / g, a, a), n == 2 ? 4 : n + 1, kPi - a);
+      const Out o = run(*model(a), ball(1.0 / g, a, a), n == 2 ? 4 : n + 1, kPi - a);
       const double got[5] = {o.orb, o.w(3) / -o.w(1), std::tan(kPi - o.beta), o.sr(1), o.sr(2)};
       const double exp[5] = {(1 - gc) / 2, want[n][0], want[n][0], want[n][1], want[n][2]};
       for (int k = 0; k < 5; ++k) EXPECT_NEAR(got[k], exp[k], 1e-12) << a << " " << n << " " << k;
@@ -89,12 +88,13 @@ TEST(SpinKinematics, TrialMotionRollsWithoutSlidingAtThePureRollingPoints) {
   // element frame tilted: the motion left in revel, reangvel spins along (cos beta, 0, sin beta)
   // without slip in the rolling direction at both points (outer only: orbit given, no inner).
   Ball b = ball(4.3, 0.31, 0.37, 0.02, -0.03);
-  b.xc = {0.12, 0.09}, b.w = {-40, 0, 0.5, 300, 0.2, 0};
+  b.xc = {0.9, 0.09}, b.rad = {1.04, 1.03}, b.w = {-40, 0, 0.5, 300, 0.2, 0};
   for (double orbin : {0.0, 0.7}) {
     auto m = model(0.31, 0.1);
     bowl = {0.0, 0.3, -0.45, 0, 0, {}}, b.xc(2) = orbin == 0.0 ? 0.09 : 0.0;
     const double orb = run(*m, b, 3, 2.8, orbin).orb;
     EXPECT_EQ(m->vecmats.revel(3, 3), orbin == 0.0 ? orb : orbin);
+    EXPECT_EQ(std::hypot(m->vecmats.revel(1, 3), m->vecmats.revel(2, 3)), 0.0);
     zq::Vec3 w;  // azimuth components of the element angular velocity left behind
     for (int k = 0, r = 1, c = 1; k < 9; ++k, r = k % 3 + 1, c = k / 3 + 1)
       w(r) += m->vecmats.retoiaz(r, c, 3) * m->vecmats.reangvel(c, 3);
