@@ -5,6 +5,8 @@
 #include "model/farray.h"
 #include "model/ftext.h"
 
+struct Model;
+
 struct Zela1Locals {
   // Kept by the defaults for the input-data section.
   double lpelasticratio = 1.0;
@@ -96,4 +98,22 @@ struct Zeld7Locals {
 struct Zela3Locals {
   zq::FArray<double, 4, 40> cedge1;
   zq::FArray<double, 4, 40> cedge2;
+};
+
+// Spin attitude by minimum contact heat: the attitude grid and the heats of the current search,
+// and the inner search of the pure-rolling points (39 positions across each contact, fractions
+// -0.95 .. 0.95 of its half width): heat per outer point with the inner point refined, heat per
+// inner point, and the refined inner position and grid index for each outer point. Only values
+// written by the current search are read back. Angles in radians, heats non-dimensional.
+struct Zela5Locals {
+  zq::FArray<double, 21> alf;   // attitude grid
+  zq::FArray<double, 21> hgen;  // heat at each attitude grid point
+  zq::FArray<double, 39> hg1s;  // heat per outer rolling point (inner point refined)
+  zq::FArray<double, 39> hg2s;  // heat per inner rolling point
+  zq::FArray<double, 39> xgms;  // refined inner position (fraction) for each outer point
+  zq::FArray<int, 39> jgms;     // inner grid index kept in the search memory for it
+  // Heat of the trial motion just written (element revecs::ire at attitude beta, rolling points
+  // at fractions f1, f2 of the half widths). Null: the heat of the outer and inner race contacts
+  // from the traction routine. A test puts a known function here.
+  double (*heat)(Model& m, double beta, double f1, double f2) = nullptr;
 };

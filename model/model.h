@@ -66,4 +66,5 @@ struct Model {
   Zelc5Locals zelc5;
   Zeld7Locals zeld7;
   Zela3Locals zela3;
+  Zela5Locals zela5;
 };
