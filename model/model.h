@@ -65,4 +65,5 @@ struct Model {
   Zela71Locals zela71;
   Zelc5Locals zelc5;
   Zeld7Locals zeld7;
+  Zeld6Locals zeld6;
 };
