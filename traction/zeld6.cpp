@@ -254,8 +254,11 @@ double newtonianshear(Model& m, Frame& fr) {
   fr.f(2) = fr.br;  // -Br xi eta/eta0 at the surface, xi = -1, eta = eta0
   fr.step = 0.005;
   double integral = 0;
-  // Steps are counted once each, not once per repetition at a smaller size. A step taken
-  // unresolved at the smallest size does not grow: the next one starts at dmin again.
+  // From the surface (xi = -1, theta = 1) to mid-film (xi = 0). A step whose error exceeds the
+  // tolerance is repeated from the same start at a smaller size, down to dmin; the mean
+  // viscosity ratio is gathered by the trapezoid rule over the steps taken. Steps are counted
+  // once each, not once per repetition. A step taken unresolved at the smallest size does not
+  // grow: the next one starts at dmin again.
   int nstep = 0;
   int unresolved = 0;
   while (fr.y(1) < z.xm) {
@@ -327,6 +330,8 @@ void viscoelastic(Model& m, Frame& fr, double b, double u, double h, double s1, 
   const auto& tp = m.tracprop;
   const auto& z = m.zeld6;
   // Properties at the surface temperature and mean pressure are current (set by the driver).
+  // Slips as elastic stress per half-width over the critical stress, S = |s| G b / (u h tau_c);
+  // Deborah number De = (eta / G) / (b / u), relaxation time over transit time.
   const double tauc = tp.cshear;
   fr.sl1 = std::abs(s1) * tp.smod * b / (u * h * tauc);
   fr.sl2 = std::abs(s2) * tp.smod * b / (u * h * tauc);
@@ -347,6 +352,10 @@ void viscoelastic(Model& m, Frame& fr, double b, double u, double h, double s1, 
   double i1 = 0;
   double i2 = 0;
   int nstep = 0;
+  // From the inlet (x = -1, no stress) to the outlet (x = 1). A step whose stress overshoots its
+  // steady value is halved; one that reaches that value (or would lower a stress component)
+  // ends the integration with the steady stress held to the outlet; otherwise the error rule of
+  // the Newtonian film applies with at most four reductions per step.
   while (fr.y(1) < z.xm) {
     fr.step *= growth;
     const double rest = z.xm - fr.y(1);

@@ -1,11 +1,9 @@
-// Film thickness and lubricated traction against hand values, closed forms and the order
-// conditions of the Runge-Kutta pair; every stop block of the rheological models.
+// Film thickness and lubricated traction: hand values, closed forms, order conditions, stops.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
 #include <memory>
-#include <regex>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -19,32 +17,31 @@
 
 namespace {
 
-// A lubricant at 350 K. User lubricant (9): viscosity eta (Pa s), pressure coefficient alpha,
-// 4000 K activation, 0.13 W/(m K); visco-elastic (ve): shear modulus 8e4 Pa, critical 1e6 Pa.
+// A lubricant at 350 K; code 9: eta (Pa s), alpha (1/Pa), 4000 K activation, 0.13 W/(m K), and
+// as a visco-elastic film (ve) shear modulus 8e4 Pa, critical stress 1e6 Pa.
 struct Lub {
   std::unique_ptr<Model> m = std::make_unique<Model>();
   std::ostringstream out;
   Tracprop& t = m->tracprop;
   explicit Lub(int code, double eta = 0.01, double alpha = 0, bool ve = false) {
-    m->devices.report.attach(out);
-    m->constants.one4 = 0.25, m->options.kunit = 1;
+    m->devices.report.attach(out), m->constants.one4 = 0.25, m->options.kunit = 1;
     t.ktrac = code, t.reftv = 350, t.refvis = eta, t.viscoeff(1) = alpha, t.viscoeff(4) = 4000;
     t.thercondlub(1) = 0.13, t.currtemp = 350;
     zeld7::zeld7(*m);
     if (ve) t.kmtype = 2, t.smod = 8e4, t.cshear = 1e6;
   }
-  // PAO (code 13, k = 0.162) as eta = 100 Pa s exp(-beta (T - 350 K)) without shear thinning:
-  // the free-volume law with C2 -> infinity at fixed C1 / C2. Brinkman number s^2 / 2.268 m^2/s^2.
+  // PAO (13, k = 0.162) as 100 Pa s exp(-beta (T - 350 K)) (free-volume law, C2 -> infinity at
+  // fixed C1 / C2), no shear thinning. Brinkman number s^2 / 2.268 m^2/s^2.
   void exponential(double beta) {
     t.ya1 = 0, t.yb1 = 0, t.ytg0 = 350, t.yxmug = 100, t.yc2 = 1e12, t.yc1 = beta * 1e12 / 2.303;
     t.kshthtype = 0;
   }
   // Strip of 1 GPa (mean 7.853982e8 Pa), 350 K, b 0.1 mm, film 0.1 um: mu1, mu2, phi, tf.
-  std::array<double, 4> traction(double u, double s1, double s2) {
-    double mu1, mu2, phi, dtf, tf;
-    zeld6::zeld6(*m, 1e9, 1e-4, 350, u, 1e-7, s1, s2, mu1, mu2, phi, dtf, tf);
-    EXPECT_EQ(dtf, 0);
-    return {mu1, mu2, phi, tf};
+  std::array<double, 5> traction(double u, double s1, double s2) {
+    std::array<double, 5> r{};
+    zeld6::zeld6(*m, 1e9, 1e-4, 350, u, 1e-7, s1, s2, r[0], r[1], r[2], r[4], r[3]);
+    EXPECT_EQ(r[4], 0);  // no flash coefficient, no flash temperature
+    return r;
   }
   template <class F>
   std::string stop(F call) {  // the report of a call that must stop the run (status 1)
@@ -115,21 +112,20 @@ TEST(RungeKuttaPair, OrderConditionsAndStepRule) {
   Lub l(13);
   l.traction(10, 0, 0);
   const auto& z = l.m->zeld6;
-  double c[6] = {}, p[6] = {}, q[6] = {}, r[6] = {}, w[2][9] = {}, sumte = 0;
+  double c[6] = {}, p[6] = {}, q[6] = {}, r[6] = {}, w[3][9] = {};
   for (int i = 2, n = 1; i <= 5; ++i)  // a(i, j) = b(n) by rows; c = A1, p = Ac, q = Ac^2, r = Ap
     for (int j = 1; j < i; ++j, ++n)
       c[i] += z.b(n), p[i] += z.b(n) * c[j], q[i] += z.b(n) * c[j] * c[j], r[i] += z.b(n) * p[j];
   for (int i = 1; i <= 5; ++i) {
-    const double x = c[i], b0 = z.c(i), b1 = z.c(i) - z.te(i);
+    const double x = c[i], b[3] = {z.c(i), z.c(i) - z.te(i), z.te(i)};  // solution, embedded, error
     const double tree[9] = {1, x, x * x, p[i], x * x * x, x * p[i], q[i], r[i], x * x * x * x};
-    for (int k = 0; k < 9; ++k) w[0][k] += b0 * tree[k], w[1][k] += b1 * tree[k];
-    sumte += z.te(i);
+    for (int k = 0; k < 27; ++k) w[k / 9][k % 9] += b[k / 9] * tree[k % 9];
   }
   const double gamma[9] = {1, 2, 3, 6, 4, 8, 12, 24, 5};
   for (int k = 0; k < 8; ++k) EXPECT_NEAR(w[0][k] * gamma[k], 1, 1e-14) << k;
   for (int k = 0; k < 4; ++k) EXPECT_NEAR(w[1][k] * gamma[k], 1, 1e-14) << k;
   EXPECT_GT(std::abs(w[0][8] * 5 - 1) * std::abs(w[1][4] * 4 - 1), 1e-5);
-  EXPECT_NEAR(sumte, 0, 1e-16);
+  EXPECT_NEAR(w[2][0], 0, 1e-16);  // sum te
   EXPECT_EQ(zeld6::growthfactor(*l.m, 0) + zeld6::growthfactor(*l.m, 1e-10), 4);
   EXPECT_DOUBLE_EQ(zeld6::growthfactor(*l.m, 8e-4) + zeld6::reducedstep(*l.m, 0.01, 8e-4), 0.404);
   EXPECT_EQ(zeld6::reducedstep(*l.m, 2e-4, 0.1), 1e-4);
@@ -171,14 +167,15 @@ TEST(NewtonianFilm, ClosedFormCreepLimitShearThinningAndZeroSlip) {
   EXPECT_NEAR(phi, std::pow(1 + l1 * l1, two.t.cexp) * std::pow(1 + l2 * l2, two.t.cexp1), 1e-4);
 }
 
-// Visco-elastic, eta 8 Pa s, b 0.1 mm: De = u / (1 m/s), S = 8 s/u. Small stress (u 0.3, S 0.01):
-// Sigma = S De (1 - exp(-(x + 1) / De)), mean S De (1 - De (1 - exp(-2 / De)) / 2): mu =
-// 3.247490e-6, to 1 % (trapezoid rule, steps up to half the contact). Large slip (u 1, S 1e4 along
-// (0.6, 0.8)): steady Eyring stress tau_c asinh(De S) over the contact, mu = 1.2609512e-2.
+// Visco-elastic, eta 8 Pa s, b 0.1 mm: De = u / (1 m/s), S = 8 s/u. Small stress (S De 0.003):
+// Sigma = S De (1 - exp(-(x + 1) / De)), mean S De (1 - De (1 - exp(-2 / De)) / 2), mu =
+// 3.247490e-6 (De 0.3), 1.031804e-6 (De 3), to 1.5 % (trapezoid rule, steps up to half the
+// contact). Large slip (S 1e4 along (0.6, 0.8)): tau_c asinh(De S) over the contact: 1.2609512e-2.
 TEST(ViscoElasticFilm, LinearAndSteadyEyringLimits) {
   struct Case { double u, s1, s2, mu1, mu2, tol; };
-  const Case cases[] = {{0.3, -3.75e-5, 0, -3.247490e-6, 0, 3e-8},
-                        {1, 75, 100, 7.565708e-3, 1.0087610e-2, 2e-5}, {1, 0, 0, 0, 0, 0}};
+  const Case cases[] = {{0.3, -3.75e-5, 0, -3.247490e-6, 0, 3e-8}, {1, 0, 0, 0, 0, 0},
+                        {3, 3.75e-5, 0, 1.031804e-6, 0, 1.6e-8},
+                        {1, 75, 100, 7.565708e-3, 1.0087610e-2, 2e-5}};
   for (const Case& c : cases) {
     const auto r = Lub(9, 8, 0, true).traction(c.u, c.s1, c.s2);
     EXPECT_NEAR(r[0], c.mu1, c.tol) << c.s1;
@@ -189,7 +186,7 @@ TEST(ViscoElasticFilm, LinearAndSteadyEyringLimits) {
 
 // Blocks by hand. Growth cut to 0.9: x = -1 + 0.05 (1 - 0.9^1000), step 0.005 0.9^1000 at the
 // 1001st Newtonian step (Br 0.02: theta 1.000975, f 0.019), x = -1 + 0.01 (1 - 0.9^1000) at the
-// visco-elastic one. No error accepted (tolerance -1, error marked .): five steps of 1e-4 (theta
+// visco-elastic one. No error accepted (tolerance -1, error marked #): five steps of 1e-4 (theta
 // 1.00001, f 0.01999); a NaN slip is cut four times to dmin. Two-term thinning at 1e12 Pa: g(1) =
 // 9.99999E-01, g(0.01) = 9.81803E-03, one sign; a NaN stress never converges. Calls outside the
 // contract are refused in checked builds.
@@ -208,11 +205,12 @@ TEST(RheologicalTraction, StopBlocksAndRefusedCalls) {
             nt + "step count:\n     Step number and size           =         1001   8.7394E-49\n"
                  "     Solution vector                =  -9.5000E-01   1.0010E+00\n"
                  "     Derivative vector              =   1.0000E+00   1.9000E-02\n\n");
-  const std::string text = tr.stop([&] { tr.traction(10, s, 0); });
-  EXPECT_TRUE(std::regex_match(text, std::regex(nt + "truncation check:\n     Step Number       "
-      "             =            5\n     Step size and truncation error =   1.0000E-04.{13}\n     S"
-      "olution vector                =  -9.9950E-01   1.0000E\\+00\n     Derivative vector        "
-      "      =   1.0000E\\+00   1.9990E-02\n\n"))) << text;
+  const std::string text = tr.stop([&] { tr.traction(10, s, 0); }), want = nt + "truncation "
+      "check:\n     Step Number                    =            5\n     Step size and truncation "
+      "error =   1.0000E-04#############\n     Solution vector                =  -9.9950E-01   "
+      "1.0000E+00\n     Derivative vector              =   1.0000E+00   1.9990E-02\n\n";
+  ASSERT_EQ(text.size(), want.size()) << text;
+  for (std::size_t i = 0; i < text.size(); ++i) EXPECT_TRUE(want[i] == '#' || want[i] == text[i]);
   EXPECT_EQ(v.stop([&] { v.traction(1, 1.25e-5, 0); }),
             "\n\n" + ve + "     Excessive integration steps while computing Traction Integral\n" +
                 vals + "  1.0000E-03\n\n     x,y = -9.9000E-01  9.9502E-06  0.0000E+00  1.0000E+00"
