@@ -117,3 +117,20 @@ struct Zela5Locals {
   // from the traction routine. A test puts a known function here.
   double (*heat)(Model& m, double beta, double f1, double f2) = nullptr;
 };
+
+// Rheological traction models: the embedded five-stage Runge-Kutta pair (fourth-order solution,
+// third-order error estimate) and its step control, set at the first call for the lubricant's
+// model: visco-elastic, 3 variables (x, two stresses) over [-1, 1]; Newtonian film, 2 variables
+// (xi, temperature ratio) over [-1, 0].
+struct Zeld6Locals {
+  int km = 0;                // stages
+  int nq = 0;                // integrated variables
+  double xm = 0.0;           // end of the integration interval
+  double dmin = 0.0;         // smallest step
+  double tol = 0.0;          // truncation-error tolerance
+  double dm = 0.0;           // largest step growth factor
+  double cc = 0.0;           // safety factor of the step-size rule
+  zq::FArray<double, 10> b;  // stage coefficients by rows: a21; a31, a32; a41..a43; a51..a54
+  zq::FArray<double, 5> c;   // weights of the solution
+  zq::FArray<double, 5> te;  // weights of the truncation-error estimate
+};

@@ -67,4 +67,5 @@ struct Model {
   Zeld7Locals zeld7;
   Zela3Locals zela3;
   Zela5Locals zela5;
+  Zeld6Locals zeld6;
 };
