@@ -5,17 +5,10 @@
 #include <cmath>
 
 #include "equilibrium/zela4.h"
+#include "equilibrium/zela5.h"
 #include "model/model.h"
 #include "numerics/zelg7.h"
 #include "run/zela9.h"
-
-namespace zela5 {
-void zela5(Model& m, int& mode, double& beta, zq::FRef<const double, 2> xc,
-           zq::FRef<const double, 2> rad, zq::FRef<const double, 6> cb,
-           zq::FRef<const double, 6> cr, zq::FRef<const double, 8> ca,
-           zq::FRef<const double, 8> sa, zq::FRef<const double, 6> raceangvel, zq::Vec3Ref omega,
-           double& orbspeed, zq::FRef<double, 2> sr);
-}  // namespace zela5
 
 namespace zela4 {
 

@@ -219,7 +219,10 @@ bool applyracecorr(Model& m, Host& h) {
   }
   bool conv = true;
   for (int n = 1; n <= 3; ++n) {
-    const double u = vm.racegc(n, k);
+    // Relative to the race's travel from its no-load place beside race 1 (the coordinate
+    // itself holds the axial offset of the raceways, which would hide a residual load).
+    const double ref = vm.racegc(n, 1) + (n == 1 ? s.racerefpos(1) : 0.0);
+    const double u = vm.racegc(n, k) - ref;
     const double rel = std::abs(u) > t(1) ? std::abs(h.c(n) / u) : std::abs(h.c(n));
     if (rel > t(2)) {
       conv = false;

@@ -27,8 +27,9 @@ struct Constants {
   zq::FArray<double, 2> abst{273.15, 459.67};
   zq::FArray<double, 2> ag{1.0, 386.088};
   zq::FArray<double, 2> hcons{98066500.0, 14223.344};
-  zq::FArray<double, 2> gqx{0.33998104, 0.86113631};
-  zq::FArray<double, 2> gqw{0.65214515, 0.34785484};
+  // Positive halves of the 4-point Gauss-Legendre rule on [-1, 1], to full double precision.
+  zq::FArray<double, 2> gqx{0.3399810435848563, 0.8611363115940526};
+  zq::FArray<double, 2> gqw{0.6521451548625462, 0.34785484513745385};
   zq::FArray<double, 2> cgeoparalp, cgeoparavk, cracewr, srerace;
   // per race segment (4): written for all four segments by the per-race material set-up
   zq::FArray<double, 4> ererace, qmrerace;

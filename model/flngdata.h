@@ -65,7 +65,12 @@ struct Flngdata {
   zq::Mat3 trafjk;  // race azimuth frame -> flange frame
   zq::Mat3 trf;     // race frame -> flange frame
   zq::Mat3 trra;    // race frame -> contact azimuth frame
-  // derivatives: 3 components x 4 roller unknowns, 3 components x 5 race unknowns
+  // Derivatives of the normal-load force and moment (damping and friction left out), element
+  // azimuth frame, component by unknown. Roller unknowns: axial and radial displacement of its
+  // centre, its second and third attitude angle; of bflngforjk and bflngmomjk (on the roller,
+  // about its centre). Race unknowns: displacement along inertial x, y, z, its second and third
+  // attitude angle; of the normal-load part of raceflngforjk and raceflngmomjk (on the race,
+  // about its centre; tia rflngforjk and tia rflngmomjk).
   zq::FArray<double, 3, 4> dbflngforjk;
   zq::FArray<double, 3, 4> dbflngmomjk;
   zq::FArray<double, 3, 5> drflngforjk;

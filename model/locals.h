@@ -5,6 +5,8 @@
 #include "model/farray.h"
 #include "model/ftext.h"
 
+struct Model;
+
 struct Zela1Locals {
   // Kept by the defaults for the input-data section.
   double lpelasticratio = 1.0;
@@ -118,4 +120,39 @@ struct QuasistaticeqLocals {
   zq::FArray<double, 2, 40> rer; // saved axial position and radius of every element
   zq::FArray<double, 40> sxx;    // saved multiplicity weights
   int kangvel = 0;               // the user's spin-attitude option (ball bearings)
+};
+
+// Spin attitude by minimum contact heat: the attitude grid and the heats of the current search,
+// and the inner search of the pure-rolling points (39 positions across each contact, fractions
+// -0.95 .. 0.95 of its half width): heat per outer point with the inner point refined, heat per
+// inner point, and the refined inner position and grid index for each outer point. Only values
+// written by the current search are read back. Angles in radians, heats non-dimensional.
+struct Zela5Locals {
+  zq::FArray<double, 21> alf;   // attitude grid
+  zq::FArray<double, 21> hgen;  // heat at each attitude grid point
+  zq::FArray<double, 39> hg1s;  // heat per outer rolling point (inner point refined)
+  zq::FArray<double, 39> hg2s;  // heat per inner rolling point
+  zq::FArray<double, 39> xgms;  // refined inner position (fraction) for each outer point
+  zq::FArray<int, 39> jgms;     // inner grid index kept in the search memory for it
+  // Heat of the trial motion just written (element revecs::ire at attitude beta, rolling points
+  // at fractions f1, f2 of the half widths). Null: the heat of the outer and inner race contacts
+  // from the traction routine. A test puts a known function here.
+  double (*heat)(Model& m, double beta, double f1, double f2) = nullptr;
+};
+
+// Rheological traction models: the embedded five-stage Runge-Kutta pair (fourth-order solution,
+// third-order error estimate) and its step control, set at the first call for the lubricant's
+// model: visco-elastic, 3 variables (x, two stresses) over [-1, 1]; Newtonian film, 2 variables
+// (xi, temperature ratio) over [-1, 0].
+struct Zeld6Locals {
+  int km = 0;                // stages
+  int nq = 0;                // integrated variables
+  double xm = 0.0;           // end of the integration interval
+  double dmin = 0.0;         // smallest step
+  double tol = 0.0;          // truncation-error tolerance
+  double dm = 0.0;           // largest step growth factor
+  double cc = 0.0;           // safety factor of the step-size rule
+  zq::FArray<double, 10> b;  // stage coefficients by rows: a21; a31, a32; a41..a43; a51..a54
+  zq::FArray<double, 5> c;   // weights of the solution
+  zq::FArray<double, 5> te;  // weights of the truncation-error estimate
 };

@@ -68,4 +68,6 @@ struct Model {
   Zela3Locals zela3;
   Zela4Locals zela4;
   QuasistaticeqLocals quasistaticeq;
+  Zela5Locals zela5;
+  Zeld6Locals zeld6;
 };

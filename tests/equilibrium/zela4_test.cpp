@@ -50,6 +50,11 @@ Balance balance(Model& m) {
           for (int p = 1; p <= 3; ++p) race[p - 1] += q * vm.tacs(3, n, j, i) * vm.inerttoiaz(n, p, i);
       }
     }
+    // Roller ends on flanges: normal force on the element (azimuth) and on the inner race.
+    for (int n = 1; n <= 3; ++n) {
+      f[n - 1] += m.revecs.bflngfor(n);
+      race[n - 1] += m.revecs.rflngfor(n, 2);
+    }
     f[2] += sol.cenforce(i);
     if (!inner) continue;  // resting at its light outer contact
     const bool axial = m.setupa4.kf(1) == 0 && !(g.kbrg == 2 && m.setupa4.jf(1) != 0);
@@ -75,6 +80,12 @@ TEST(Equilibrium, EveryExampleBalancesItsContactForces) {
     ASSERT_EQ(run.status, 0) << f;
     const Balance b = balance(*run.model);
     std::printf("%-36s element %.2e race %.2e agree %.2e\n", f, b.element, b.race, b.agree);
+    // The element passes stop at corrections of 1e-6 of the element's travel, the race
+    // iteration at 1e-6 of the race's travel: residuals of that order of the largest load
+    // (measured at most 1.5e-6 and 3e-5). The packed state gives the solved contacts again.
+    EXPECT_LT(b.element, 1e-5) << f;
+    EXPECT_LT(b.race, 1e-4) << f;
+    EXPECT_LT(b.agree, 1e-10) << f;
   }
 }
 
@@ -171,7 +182,7 @@ TEST(ClassicalDistribution, ThrustLoadedBallsShareTheLoadAtTheLoadedContactAngle
     EXPECT_NEAR(s.conang(1, 1, i), alpha, 1e-6) << i;
     // The race converges to 1e-6 of its axial position: 1e-4 of the load.
     EXPECT_NEAR(s.conload(1, i) * std::sin(alpha) / fa, 1.0, 1e-4) << i;
-    EXPECT_NEAR(s.conload(2, i) / s.conload(1, i), 1.0, 1e-8) << i;
+    EXPECT_NEAR(s.conload(2, i) / s.conload(1, i), 1.0, 1e-5) << i;  // element tolerance
   }
 }
 
