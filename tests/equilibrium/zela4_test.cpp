@@ -78,6 +78,7 @@ TEST(Equilibrium, EveryExampleBalancesItsContactForces) {
     dir.write("DATA.txt", zqtest::readSource(std::string("examples/") + f));
     auto run = zqtest::runInProcess(dir);
     ASSERT_EQ(run.status, 0) << f;
+    EXPECT_NE(run.out.find("Execution completed sucessfully.."), std::string::npos) << f;
     const Balance b = balance(*run.model);
     std::printf("%-36s element %.2e race %.2e agree %.2e\n", f, b.element, b.race, b.agree);
     // The element passes stop at corrections of 1e-6 of the element's travel, the race
@@ -269,5 +270,82 @@ TEST(ElementEquations, DerivativesAreCentralDifferencesOfTheEquations) {
     if (k.crown > 0.0) ASSERT_EQ(m.brggeom.kcontype(1, 1), -1);
     expectElementDerivatives(m, 1, k.nvar, "loaded");
     expectElementDerivatives(m, 2, k.nvar, "second");
+  }
+}
+
+namespace {
+
+// Force of the inner race's contacts on the inner race, inertial, summed over all elements.
+zq::Vec3 innerraceforce(const Model& m) {
+  zq::Vec3 r;
+  for (int i = 1; i <= m.brggeom.nre; ++i)
+    for (int n = 1; n <= 3; ++n)
+      for (int p = 1; p <= 3; ++p)
+        r(n) += m.solutions.conload(2, i) * m.vecmats.tacs(3, p, 2, i) * m.vecmats.inerttoiaz(p, n, i);
+  return r;
+}
+
+}  // namespace
+
+TEST(BearingStiffness, EachDirectionIsTheOneSidedQuotientOfAReSolve) {
+  // From the solution, the held inner race stepped by 1 % of its largest centre offset along
+  // x, y and z, every element re-solved on its own: k = (R(0) - R(step)) / step.
+  auto b = solved(zqtest::BearingCase::kBallSi, 500.0, 3000.0,
+                  [](Model& m) { m.brggeom.freeintcls = 2.0e-5; });
+  Model& m = b->m();
+  auto& vm = m.vecmats;
+  const zq::Vec3 r0 = innerraceforce(m);
+  double step = 0.0;
+  for (int n = 1; n <= 3; ++n) step = std::fmax(step, std::abs(vm.racegc(n, 2) - vm.racegc(n, 1)));
+  step /= 100.0;
+  m.setupa4.kfq = 1;
+  m.setupa4.ib = m.brggeom.nre;
+  m.setupa4.sx.fill(1.0);
+  const auto regc = vm.regc;
+  const auto x = m.genvecs.x;
+  for (int n = 1; n <= 3; ++n) {
+    vm.racegc(n, 2) += step;
+    zela4::zela4(m, 0);
+    const double k = (r0(n) - innerraceforce(m)(n)) / step;
+    vm.racegc(n, 2) -= step;
+    vm.regc = regc;
+    m.genvecs.x = x;
+    EXPECT_GT(k, 0.0) << n;
+    EXPECT_NEAR(m.solutions.brgstiffness(n) / m.constants.cstiff / k, 1.0, 1e-3) << n;
+  }
+}
+
+TEST(Symmetry, MirrorReducedAndFullSolvesAgreeAndMirrorEachOther) {
+  // Radial load in the x-z plane: elements at theta and 2 pi - theta are mirror images; the
+  // reduced set solves 1..ib and fills the rest, the full solve solves all.
+  // A moment about y tilts the race (the moment row carries the weight of both halves).
+  auto tilt = [](Model& m) {
+    m.brggeom.freeintcls = 2.0e-5;
+    m.options.kfs(4) = 0;
+    m.opcond.appmoment(1) = 5.0;
+  };
+  auto reduced = solved(zqtest::BearingCase::kBallSi, 500.0, 3000.0, tilt);
+  ASSERT_LT(reduced->m().setupa4.ib, reduced->m().brggeom.nre);
+  auto full = solved(zqtest::BearingCase::kBallSi, 500.0, 3000.0, [&](Model& m) {
+    tilt(m);
+    m.options.kfs(2) = 0;  // y force free (and 0): no reduction, same equilibrium
+  });
+  Model& r = reduced->m();
+  Model& f = full->m();
+  ASSERT_EQ(f.setupa4.ib, f.brggeom.nre);
+  const int nre = r.brggeom.nre;
+  const double qmax = r.solutions.conload(2, 1);
+  for (int i = 1; i <= nre; ++i) {
+    const int mirror = i == 1 ? 1 : nre + 2 - i;
+    for (int j = 1; j <= 2; ++j) {
+      EXPECT_NEAR(r.solutions.conload(j, i), f.solutions.conload(j, i), 1e-5 * qmax) << i;
+      EXPECT_NEAR(f.solutions.conload(j, i), f.solutions.conload(j, mirror), 1e-5 * qmax) << i;
+      EXPECT_NEAR(r.solutions.conang(j, 2, i), -r.solutions.conang(j, 2, mirror), 1e-9) << i;
+      for (int p = 1; p <= 3; ++p)
+        for (int q = 1; q <= 3; ++q) {
+          const double d = (p == 2) != (q == 2) ? -1.0 : 1.0;  // D tacs D, D = diag(1, -1, 1)
+          EXPECT_NEAR(r.vecmats.tacs(p, q, j, i), d * r.vecmats.tacs(p, q, j, mirror), 1e-6);
+        }
+    }
   }
 }
