@@ -8,8 +8,6 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
-#include <cstdio>
-#include <cstdlib>
 
 #include "contact/zelc1.h"
 #include "contact/zelc4.h"
@@ -476,8 +474,7 @@ void zela4(Model& m, int iel) {
     if (s.kfq != 0) break;
     solveraceeqns(m, h);
     if (m.errors.ierind != 0) return;
-    if (applyracecorr(m, h)) { if (getenv("ZQDBG")) fprintf(stderr, "race k=%d fr=%g c=%g %g %g %g %g b\n", h.k, h.fr, h.c(1), h.c(2), h.c(3), h.c(4), h.c(5)); break; }
-    if (getenv("ZQDBG")) fprintf(stderr, "  k=%d c=%g %g %g %g %g u=%g %g %g\n", h.k, h.c(1), h.c(2), h.c(3), h.c(4), h.c(5), vm.racegc(1,kr), vm.racegc(2,kr), vm.racegc(3,kr));
+    if (applyracecorr(m, h)) break;
     if (h.k + 1 > 200) {
       raceok = false;
       break;

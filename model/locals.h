@@ -156,3 +156,11 @@ struct Zeld6Locals {
   zq::FArray<double, 5> c;   // weights of the solution
   zq::FArray<double, 5> te;  // weights of the truncation-error estimate
 };
+
+// Calls of the equilibrium (zela4), race contacts (zelc1) and element traction (zeld1) in one
+// run; counted only by the benchmark build (bench/), 0 otherwise.
+struct BenchCounts {
+  long passes = 0;
+  long contacts = 0;
+  long tractions = 0;
+};

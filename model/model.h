@@ -68,6 +68,7 @@ struct Model {
   Zela3Locals zela3;
   Zela4Locals zela4;
   QuasistaticeqLocals quasistaticeq;
+  BenchCounts benchcounts;
   Zela5Locals zela5;
   Zeld6Locals zeld6;
 };

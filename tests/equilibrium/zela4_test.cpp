@@ -349,3 +349,89 @@ TEST(Symmetry, MirrorReducedAndFullSolvesAgreeAndMirrorEachOther) {
     }
   }
 }
+
+TEST(FirstCallConstants, PointContactConstantIsTheLoadOverTheApproachToThreeHalves) {
+  // Q = cons delta^1.5 of the Hertz contact at element 1's contact angle, outer (concave) and
+  // inner (convex) race, for balls, spherical and spherical tapered rollers and a crowned
+  // cylindrical roller on straight races.
+  const zqtest::BearingCase cases[] = {
+      zqtest::BearingCase::kBallSi, zqtest::BearingCase::kSphericalSi,
+      zqtest::BearingCase::kSphericalTaperedSi, zqtest::BearingCase::kCylindricalSi};
+  for (auto c : cases) {
+    auto b = solved(c, c == zqtest::BearingCase::kSphericalTaperedSi ? 2500.0 : 0.0, 4000.0,
+                    [&](Model& m) {
+                      if (c != zqtest::BearingCase::kCylindricalSi) return;
+                      m.brggeom.brecrn = 0.05;
+                      m.brggeom.brecenlen = 0.0;
+                    });
+    Model& m = b->m();
+    m.revecs.ire = 1;
+    zelc1::zelc1(m);
+    for (int j = 1; j <= 2; ++j) {
+      const double q = m.solutions.conload(j, 1), d = m.solutions.condef(j, 1);
+      ASSERT_GT(q, 0.0);
+      EXPECT_NEAR(zela4::pointcons(m, j) / (q / std::pow(d, 1.5)), 1.0, 1e-12)
+          << m.brggeom.kbrg << " race " << j;
+    }
+  }
+}
+
+TEST(InitialGuess, UnloadedTrialContactLeavesOutTheElasticPart) {
+  // Cylindrical rollers with the axial force free: the axial trial push loads no line
+  // contact (Q / delta would be 0 / 0); the solve still balances.
+  auto b = solved(zqtest::BearingCase::kCylindricalSi, 0.0, 5000.0,
+                  [](Model& m) { m.options.kfs(1) = 0; });
+  const Balance bal = balance(b->m());
+  EXPECT_LT(bal.element, 1e-5);
+  EXPECT_LT(bal.race, 1e-4);
+}
+
+TEST(SplitRace, EitherHalfOfTheInnerRaceCarriesTheThrust) {
+  // A shim splits the inner race: thrust one way loads one half, the other way the other
+  // half alone; both balance, and a ball loaded on the second half only counts as loaded.
+  for (double fa : {500.0, -500.0}) {
+    auto b = solved(zqtest::BearingCase::kBallSi, fa, 0.0,
+                    [](Model& m) {
+                      m.brggeom.shimthkns(2) = 2.0e-4;
+                      m.brggeom.freeintcls = 1.0e-4;
+                    });
+    Model& m = b->m();
+    ASSERT_EQ(m.brggeom.nrace, 4);
+    const Balance bal = balance(m);
+    EXPECT_LT(bal.element, 1e-5) << fa;
+    EXPECT_LT(bal.race, 1e-4) << fa;
+    const int half = m.solutions.conload(2, 1) > 0.0 ? 2 : 4;
+    EXPECT_EQ(m.solutions.conload(6 - half, 1), 0.0) << fa;
+    EXPECT_GT(m.solutions.conload(half, 1), 0.0) << fa;
+  }
+}
+
+TEST(RaceEquations, FreeDirectionWithoutStiffnessGetsARestoringPivot) {
+  // No loaded contact along x: the pivot -|b| / (gap + delta_b / 2) moves the race toward the
+  // load (correction of the sign of -b) whatever the largest approach, overlap included.
+  auto b = zqtest::setUpBearing(zqtest::BearingCase::kBallSi);
+  Model& m = b->m();
+  m.setupa4.jf = {0, 1, 1, 1, 1};
+  m.setupa4.xn = 1.5;
+  m.setupa4.ftol = 1e-8;
+  m.options.kraceeq = 2;
+  m.zela4.con(2) = 8.0;
+  for (double dmax : {-0.01, 0.0, 0.125}) {  // 0.125 = (1/8)^(2/3) / 2: half the approach
+    zela4::Host h;
+    h.b(1) = 1.0;
+    h.dmax2 = dmax;
+    zela4::solveraceeqns(m, h);
+    EXPECT_EQ(m.errors.ierind, 0);
+    EXPECT_LT(h.b(1), 0.0) << dmax;
+    EXPECT_TRUE(std::isfinite(h.b(1))) << dmax;
+  }
+}
+
+TEST(ElementEquations, APendingRecordIsNotCleared) {
+  auto b = solved(zqtest::BearingCase::kBallSi, 0.0, 3000.0);
+  Model& m = b->m();
+  zela4::Host h;
+  m.errors.ierind = 115;
+  elementeqns(m, h, 1);
+  EXPECT_EQ(m.errors.ierind, 115);
+}
