@@ -67,8 +67,10 @@ void singular(Model& m, const Host& h, const int* jfi) {
   e.lines.push_back("Singular marix: Eq Eqns for Roll Element #" + zq::renderI(h.i, 3));
   e.lines.push_back("Eqn constraints: " + zq::renderI(jfi[0], 3) + zq::renderI(jfi[1], 3) +
                     zq::renderI(jfi[2], 3));
+  const char* const head[3] = {"Eqn 1 coefficients: ", "Eqn 2 coefficients: ",
+                               "Eqn 3 coefficients: "};
   for (int r = 1; r <= 3; ++r) {
-    std::string line = "Eqn " + std::to_string(r) + " coefficients: ";
+    std::string line = head[r - 1];
     for (int c = 1; c <= 3; ++c) line += zq::renderE(h.a(r, c), 12, 4);
     line += zq::renderE(s.gx(r), 12, 4);
     e.lines.push_back(line);

@@ -267,7 +267,9 @@ TEST(ElementEquations, DerivativesAreCentralDifferencesOfTheEquations) {
       }
     });
     Model& m = b->m();
-    if (k.crown > 0.0) ASSERT_EQ(m.brggeom.kcontype(1, 1), -1);
+    if (k.crown > 0.0) {
+      ASSERT_EQ(m.brggeom.kcontype(1, 1), -1);
+    }
     expectElementDerivatives(m, 1, k.nvar, "loaded");
     expectElementDerivatives(m, 2, k.nvar, "second");
   }
