@@ -437,3 +437,27 @@ TEST(ElementEquations, APendingRecordIsNotCleared) {
   elementeqns(m, h, 1);
   EXPECT_EQ(m.errors.ierind, 115);
 }
+
+TEST(UnloadedElement, BallWithoutInnerContactRestsOnItsCentrifugalForce) {
+  // Radial load at speed: the balls opposite the load leave the inner race and are held
+  // against the outer race by their centrifugal force alone (no tilt equation for a ball).
+  auto b = solved(zqtest::BearingCase::kBallSi, 0.0, 3000.0, [](Model& m) {
+    m.opcond.rpm(2) = 10000.0;
+    m.brggeom.freeintcls = 2.0e-5;
+    m.setupa4.kangvel = 1;
+  });
+  Model& m = b->m();
+  int unloaded = 0;
+  for (int i = 1; i <= m.brggeom.nre; ++i) {
+    if (m.solutions.conload(2, i) != 0.0) continue;
+    ++unloaded;
+    const double q = m.solutions.conload(1, i), a = m.solutions.conang(1, 1, i);
+    EXPECT_NEAR(q * std::cos(a) / m.solutions.cenforce(i), 1.0, 1e-5) << i;
+  }
+  EXPECT_GT(unloaded, 0);
+}
+
+TEST(BearingStiffness, ConcentricRaceGetsAFiniteStep) {
+  auto b = solved(zqtest::BearingCase::kBallSi, 0.0, 0.0);
+  for (int n = 1; n <= 3; ++n) EXPECT_TRUE(std::isfinite(b->m().solutions.brgstiffness(n))) << n;
+}
