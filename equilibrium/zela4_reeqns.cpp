@@ -172,6 +172,9 @@ void reeqns(Model& m, Host& h) {
   // below the target load stays where it was placed (nothing else positions it).
   if (h.placed != 0 && !innerloaded(m, i) && sol.cenforce(i) + sol.remff(2, i) <= h.target)
     jfi[0] = jfi[1] = jfi[2] = 1;
+  // A tapered roller pressed only against the outer cone has no axial balance (its guide
+  // flange would give it): it keeps its axial place and balances radially.
+  if (h.placed != 0 && g.kbrg >= 4 && !innerloaded(m, i) && m.revecs.idflngsol == 0) jfi[0] = 1;
   for (int n = 1; n <= 3; ++n)
     if (std::abs(e(n)) <= s.ftol) jfi[n - 1] = 1;
   for (int n = 1; n <= 3; ++n) s.gx(n) = e(n);

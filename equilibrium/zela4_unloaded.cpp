@@ -93,7 +93,20 @@ void unloadedelements(Model& m, Host& h, int& flag) {
   zelc1::zelc1(m);
   if (m.errors.ierind != 0) return;
 
-  // Out of the flange it presses hardest, sliding along the outer contact line.
+  // Out of the flange it presses hardest, sliding along the outer contact line (a move dx
+  // changes the flange approach by den dx).
+  const double t = s.sa(1) / s.ca(1);
+  auto flangemove = [&](int f, double approach) {
+    const int k = (f - 1) % 2 + 1, j = (f - 1) / 2 + 1;
+    const double den = g.traf(1, 1, k, j) - g.traf(1, 3, k, j) * t;
+    if (den == 0.0 || !std::isfinite(t)) return true;
+    const double dx = (approach + sol.flngdef(f, i) - m.tracprop.reflngfilm) / den;
+    vm.regc(1, i) += dx;
+    vm.regc(2, i) -= dx * t;
+    movenormal(m, h, 0.0);
+    zelc1::zelc1(m);
+    return m.errors.ierind == 0;
+  };
   int fmax = 0;
   double qmax = 0.0;
   for (int f = 1; f <= 4; ++f)
@@ -101,19 +114,7 @@ void unloadedelements(Model& m, Host& h, int& flag) {
       qmax = sol.flngforce(f, i);
       fmax = f;
     }
-  if (fmax > 0) {
-    const int k = (fmax - 1) % 2 + 1, j = (fmax - 1) / 2 + 1;
-    const double t = s.sa(1) / s.ca(1);
-    const double den = g.traf(1, 1, k, j) - g.traf(1, 3, k, j) * t;
-    if (den != 0.0 && std::isfinite(t)) {
-      const double dx = (sol.flngdef(fmax, i) - m.tracprop.reflngfilm) / den;
-      vm.regc(1, i) += dx;
-      vm.regc(2, i) -= dx * t;
-      movenormal(m, h, 0.0);
-      zelc1::zelc1(m);
-      if (m.errors.ierind != 0) return;
-    }
-  }
+  if (fmax > 0 && g.kbrg < 4 && !flangemove(fmax, 0.0)) return;
 
   // Light contact: the outer approach of the target load by the first-call constant
   // (Q = cons delta^xn, never a load of this or another element), then once more scaled by
@@ -127,6 +128,16 @@ void unloadedelements(Model& m, Host& h, int& flag) {
     if (q > 0.0 && d > 0.0) {
       movenormal(m, h, d * std::pow(h.target / q, s.xn1) - d);
       zelc1::zelc1(m);
+      if (m.errors.ierind != 0) return;
+    }
+    // Tapered rollers are seated against their guide flange (side I of the guide race) at
+    // the same light approach, the outer approach restored after each slide (a crowned or
+    // spherical outer race is left by a long slide along its contact line).
+    for (int n = 0; n < 3 && g.kbrg >= 4 && s.ifl > 0; ++n) {
+      if (!flangemove(1 + 2 * (s.ifl - 1), dt)) return;
+      movenormal(m, h, dt - sol.condef(1, i));
+      zelc1::zelc1(m);
+      if (m.errors.ierind != 0) return;
     }
   }
 }
