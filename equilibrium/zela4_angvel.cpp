@@ -26,10 +26,11 @@ void fatal(Model& m, int code, int sup, std::vector<std::string> lines) {
 // Race control: the race whose contact has the larger friction moment E(k) Q a (E(k) the
 // complete elliptic integral of the second kind of the contact ellipse, k = sqrt(1 - (b/a)^2))
 // holds the ball without spin. Returns the mode, 0 after an error.
-int racecontrol(Model& m, int i) {
+int racecontrol(Model& m, int i, const int* seg) {
   const auto& sol = m.solutions;
   double p[2];
-  for (int j = 1; j <= 2; ++j) {
+  for (int n = 1; n <= 2; ++n) {
+    const int j = seg[n - 1];
     const double a = sol.conwidtha(j, i), b = sol.conwidthb(j, i);
     const double arg = a > 0.0 ? std::sqrt(std::fmax(1.0 - (b / a) * (b / a), 0.0)) : 0.0;
     double ck = 0.0, ce = 0.0;
@@ -47,9 +48,9 @@ int racecontrol(Model& m, int i) {
       zq::raiseError(m, e);
       return 0;
     }
-    p[j - 1] = ce * sol.conload(j, i) * a;
+    p[n - 1] = ce * sol.conload(j, i) * a;
   }
-  const double ang = sol.conang(2, 1, i) - m.constants.pi - sol.conang(1, 1, i);
+  const double ang = sol.conang(seg[1], 1, i) - m.constants.pi - sol.conang(seg[0], 1, i);
   return std::cos(ang) * p[1] < p[0] ? 1 : 2;
 }
 
@@ -69,18 +70,27 @@ void angvelocities(Model& m, Host& h) {
     x(h.kb + 6) = 0.0;
     for (int n = 1; n <= 3; ++n) vm.reangveli(n, i) = 0.0;
   } else {
+    // The loaded half of each race (a split race's second half when only it carries load).
+    const int seg[2] = {sol.conload(1, i) == 0.0 && m.revecs.krace(3) != 0 ? 3 : 1,
+                        sol.conload(2, i) == 0.0 && m.revecs.krace(4) != 0 ? 4 : 2};
     zq::FArray<double, 2> xc, rad, sr;
     zq::FArray<double, 6> cb, cr, raceav;
-    for (int j = 1; j <= 2; ++j) {
-      rad(j) = 2.0 * g.racecurrad(j) * g.recrn(i) / (g.racecurrad(j) + g.recrn(i));
-      xc(j) = sol.conwidtha(j, i);
+    zq::FArray<double, 8> ca, sa;
+    for (int r = 1; r <= 2; ++r) {
+      const int j = seg[r - 1];
+      rad(r) = 2.0 * g.racecurrad(j) * g.recrn(i) / (g.racecurrad(j) + g.recrn(i));
+      xc(r) = sol.conwidtha(j, i);
+      for (int n = 1; n <= 2; ++n) {
+        ca(2 * (r - 1) + n) = m.setupa4.ca(2 * (j - 1) + n);
+        sa(2 * (r - 1) + n) = m.setupa4.sa(2 * (j - 1) + n);
+      }
       for (int n = 1; n <= 3; ++n) {
-        cb(3 * (j - 1) + n) = vm.cbs(n, j, i);
-        cr(3 * (j - 1) + n) = vm.crs(n, j, i);
+        cb(3 * (r - 1) + n) = vm.cbs(n, j, i);
+        cr(3 * (r - 1) + n) = vm.crs(n, j, i);
         // Race angular velocity in the element's azimuth frame.
         double w = 0.0;
         for (int q = 1; q <= 3; ++q) w += vm.racetoiaz(n, q, j, i) * vm.raceangvel(q, j);
-        raceav(3 * (j - 1) + n) = w;
+        raceav(3 * (r - 1) + n) = w;
       }
     }
     // Attitude of a roller (and of a ball without inner contact, whose tilt is taken as 0):
@@ -101,7 +111,7 @@ void angvelocities(Model& m, Host& h) {
       if (kangvel == 0) {
         mode = 0;
       } else if (kangvel == 1) {
-        mode = racecontrol(m, i);
+        mode = racecontrol(m, i, seg);
         if (mode == 0) return;
         beta = 0.0;
       } else if (kangvel == 2) {
@@ -118,8 +128,7 @@ void angvelocities(Model& m, Host& h) {
       }
     }
     zq::Vec3 omega;
-    zela5::zela5(m, mode, beta, xc, rad, cb, cr, m.setupa4.ca, m.setupa4.sa, raceav, omega, orb,
-                 sr);
+    zela5::zela5(m, mode, beta, xc, rad, cb, cr, ca, sa, raceav, omega, orb, sr);
     sol.spintoroll(1, i) = sr(1);
     sol.spintoroll(2, i) = sr(2);
     x(h.kb + 6) = orb;

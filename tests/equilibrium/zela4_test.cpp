@@ -406,11 +406,12 @@ TEST(SplitRace, EitherHalfOfTheInnerRaceCarriesTheThrust) {
   // A shim splits the inner race: thrust one way loads one half, the other way the other
   // half alone; both balance, and a ball loaded on the second half only counts as loaded.
   for (double fa : {500.0, -500.0}) {
-    auto b = solved(zqtest::BearingCase::kBallSi, fa, 0.0,
-                    [](Model& m) {
-                      m.brggeom.shimthkns(2) = 2.0e-4;
-                      m.brggeom.freeintcls = 1.0e-4;
-                    });
+    auto b = solved(zqtest::BearingCase::kBallSi, fa, 0.0, [&](Model& m) {
+      m.brggeom.shimthkns(2) = 2.0e-4;
+      m.brggeom.freeintcls = 1.0e-4;
+      m.opcond.rpm(2) = fa > 0.0 ? 0.0 : 6000.0;  // at speed under race control
+      m.setupa4.kangvel = 1;
+    });
     Model& m = b->m();
     ASSERT_EQ(m.brggeom.nrace, 4);
     const Balance bal = balance(m);
