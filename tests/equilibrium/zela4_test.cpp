@@ -14,6 +14,7 @@
 #include "model/model.h"
 #include "support/bearings.h"
 #include "support/rundir.h"
+#include "run/stop.h"
 #include "run/zelorqs.h"
 
 namespace {
@@ -475,4 +476,16 @@ TEST(UnloadedElement, BallWithoutInnerContactRestsOnItsCentrifugalForce) {
 TEST(BearingStiffness, ConcentricRaceGetsAFiniteStep) {
   auto b = solved(zqtest::BearingCase::kBallSi, 0.0, 0.0);
   for (int n = 1; n <= 3; ++n) EXPECT_TRUE(std::isfinite(b->m().solutions.brgstiffness(n))) << n;
+}
+
+TEST(RaceEquations, SelfAligningBearingCannotCarryAMoment) {
+  // A spherical roller bearing turns freely about any transverse axis: a moment about y with
+  // the tilt free has no equilibrium, and the race iteration stops the run.
+  auto b = zqtest::setUpBearing(zqtest::BearingCase::kSphericalSi, [](Model& m) {
+    m.options.kfs(4) = 0;
+    m.opcond.appmoment(1) = 5.0;
+  });
+  EXPECT_THROW(zelorqs::quasistaticeq(b->m()), zq::StopRun);
+  EXPECT_NE(b->report.str().find("Iteration count encountered for race eqns in Zela4."),
+            std::string::npos);
 }
