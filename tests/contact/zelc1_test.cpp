@@ -351,6 +351,26 @@ TEST(LineContact, StripLoadedAtItsEndsOnlyOrWithAFailedEndSearch) {
   EXPECT_EQ(e.imess(1), "Error in LineContact procedure in Zelc1");
 }
 
+TEST(LineContact, LightlyLoadedShortLandOffTheAxisOriginIsFoundAtSetUpAndAfterSeparation) {
+  // A tapered roller's land lies about rerad tan(half angle) = 0.033 (units of slen), its half
+  // length 0.019; pressed in at its land only, the strip stays clear of x = 0. The aligned
+  // crown drops alike on both sides: the strip is centred on the land and encloses it, from the
+  // set-up's first strip and again after the contact was lost (separated by 2e-5); the ends
+  // to the root finder's relative step 1e-6.
+  auto b = bearing(BearingCase::kTaperedSi, [](Model& m) { m.brggeom.brecenlen = 0.0002; });
+  Model& m = b->m();
+  const Brggeom& g = m.brggeom;
+  const Solutions& s = m.solutions;
+  const double lo = g.recenlmt(1, 1), hi = g.recenlmt(2, 1);
+  EXPECT_TRUE(s.conlmts(1, 2, 1) == lo && s.conlmts(2, 2, 1) == hi);  // the set-up's strip: the land
+  const double q = contactAt(m, pressIn(m, 2, -5.0e-6));
+  EXPECT_GT(q, 0.0);
+  EXPECT_TRUE(s.conlmts(1, 2, 1) < lo && s.conlmts(2, 2, 1) > hi && lo > 0.0);
+  EXPECT_NEAR(s.conlmts(1, 2, 1) + s.conlmts(2, 2, 1), lo + hi, 1e-6);
+  EXPECT_EQ(contactAt(m, pressIn(m, 2, -2.0e-5)), 0.0);
+  EXPECT_NEAR(contactAt(m, pressIn(m, 2, -5.0e-6)) / q, 1.0, 1e-6);  // ends to the root step
+}
+
 TEST(RaceContact, StraightElementInAGrooveIsAProgrammingFault) {
   // No input builds it; a checked build refuses to feed the stored frame and approach on.
   auto b = bearing(BearingCase::kCylindricalSi, [](Model& m) { m.brggeom.brecrn = 1.0e10; });
