@@ -313,9 +313,11 @@ void pointcontact(Model& m, Host& h) {
       sol.conpress(j, ire) = 3.0 * q / (2.0 * c.pi * a * b);
       stiff = 1.5 * q / delta;
     } else {
-      // Near-line ellipse: the line law over the element's profile length; tangent stiffness.
-      const double l = c.sig(j) > 0.0 ? g.reconlmt(2, ire) - g.reconlmt(1, ire)
-                                      : 2.0 * g.reconlmt(2, ire);
+      // Near-line ellipse: the line law over the element's profile length between its corner
+      // radii, against either race (twice the upper limit would exceed the profile of a
+      // tapered roller, whose profile lies about rerad tan(half angle), or of unequal
+      // corners); tangent stiffness.
+      const double l = g.reconlmt(2, ire) - g.reconlmt(1, ire);
       a = l / 2.0;
       zelc6::zelc6(m, 1, delta, c.qrerace.sub<2>(j), l, s, b, stiff, q);
       sol.conpress(j, ire) = q / (c.pi * a * b);

@@ -371,6 +371,18 @@ TEST(LineContact, LightlyLoadedShortLandOffTheAxisOriginIsFoundAtSetUpAndAfterSe
   EXPECT_NEAR(contactAt(m, pressIn(m, 2, -5.0e-6)) / q, 1.0, 1e-6);  // ends to the root step
 }
 
+TEST(NearLineContact, LengthIsTheRollerBetweenItsCornersOnBothRaces) {
+  // A tapered roller crowned 50 m without land makes a near-line ellipse (F > 0.9995) on both
+  // cones: its half length is half the roller length less both corner radii, (15 - 0.8 - 0.6)/2 mm.
+  auto b = bearing(BearingCase::kTaperedSi, [](Model& m) { m.brggeom.brecrn = 50.0, m.brggeom.brecenlen = 0.0; });
+  Model& m = b->m();
+  for (int j : {1, 2}) {
+    contactAt(m, pressIn(m, j, 2.0e-4));
+    EXPECT_GT(m.solutions.curfunc(j, 1), 0.9995);
+    EXPECT_NEAR(m.solutions.conwidtha(j, 1) * m.constants.slen, 0.0068, 1e-13) << j;
+  }
+}
+
 TEST(RaceContact, StraightElementInAGrooveIsAProgrammingFault) {
   // No input builds it; a checked build refuses to feed the stored frame and approach on.
   auto b = bearing(BearingCase::kCylindricalSi, [](Model& m) { m.brggeom.brecrn = 1.0e10; });
