@@ -397,9 +397,10 @@ void newcontlmts(Model& m, Host& h) {
 
   // Scan both halves of the profile from its ends inward to the centre of the roller's land
   // (where a lightly loaded strip lies: off x = 0 on a tapered roller or with a land offset)
-  // for positive interference. Scan point n of end i: cen + kScan[n] (lim[i] - cen).
+  // for positive interference. Scan point n of end i: cen + kScan[n] (lim[i] - cen), written
+  // so that the first point is the profile limit itself.
   const double cen = (g.recenlmt(1, ire) + g.recenlmt(2, ire)) / 2.0;
-  const auto at = [cen](double frac, double end) { return cen + frac * (end - cen); };
+  const auto at = [cen](double frac, double end) { return end - (1.0 - frac) * (end - cen); };
   h.jl[1] = h.jl[2] = 0;
   double fmax = -1.0e10;
   for (int n = 1; n <= 5 && (h.jl[1] == 0 || h.jl[2] == 0); ++n) {
