@@ -352,34 +352,27 @@ TEST(LineContact, StripLoadedAtItsEndsOnlyOrWithAFailedEndSearch) {
 }
 
 TEST(LineContact, LightlyLoadedShortLandOffTheAxisOriginIsFoundAtSetUpAndAfterSeparation) {
-  // A tapered roller's land lies about rerad tan(half angle) = 0.033 (units of slen), its half
-  // length 0.019; pressed in at its land only, the strip stays clear of x = 0. The aligned
-  // crown drops alike on both sides: the strip is centred on the land and encloses it, from the
-  // set-up's first strip and again after the contact was lost (separated by 2e-5); the ends
-  // to the root finder's relative step 1e-6.
+  // A tapered roller's land lies about rerad tan(half angle) = 0.033 slen, half length 0.019:
+  // pressed in at its land only, the strip stays clear of x = 0. The crown drops alike on both
+  // sides: the strip encloses the land, centred on it, from the set-up's first strip (the land)
+  // and again after the contact was lost; ends to the root finder's relative step 1e-6.
   auto b = bearing(BearingCase::kTaperedSi, [](Model& m) { m.brggeom.brecenlen = 0.0002; });
   Model& m = b->m();
-  const Brggeom& g = m.brggeom;
-  const Solutions& s = m.solutions;
-  const double lo = g.recenlmt(1, 1), hi = g.recenlmt(2, 1);
-  EXPECT_TRUE(s.conlmts(1, 2, 1) == lo && s.conlmts(2, 2, 1) == hi);  // the set-up's strip: the land
+  const double lo = m.brggeom.recenlmt(1, 1), hi = m.brggeom.recenlmt(2, 1), *e = &m.solutions.conlmts(1, 2, 1);
+  EXPECT_TRUE(e[0] == lo && e[1] == hi && lo > 0.0);
   const double q = contactAt(m, pressIn(m, 2, -5.0e-6));
-  EXPECT_GT(q, 0.0);
-  EXPECT_TRUE(s.conlmts(1, 2, 1) < lo && s.conlmts(2, 2, 1) > hi && lo > 0.0);
-  EXPECT_NEAR(s.conlmts(1, 2, 1) + s.conlmts(2, 2, 1), lo + hi, 1e-6);
+  EXPECT_TRUE(q > 0.0 && e[0] < lo && e[1] > hi && std::abs(e[0] + e[1] - lo - hi) < 1e-6);
   EXPECT_EQ(contactAt(m, pressIn(m, 2, -2.0e-5)), 0.0);
-  EXPECT_NEAR(contactAt(m, pressIn(m, 2, -5.0e-6)) / q, 1.0, 1e-6);  // ends to the root step
+  EXPECT_NEAR(contactAt(m, pressIn(m, 2, -5.0e-6)) / q, 1.0, 1e-6);
 }
 
 TEST(NearLineContact, LengthIsTheRollerBetweenItsCornersOnBothRaces) {
-  // A tapered roller crowned 50 m without land makes a near-line ellipse (F > 0.9995) on both
-  // cones: its half length is half the roller length less both corner radii, (15 - 0.8 - 0.6)/2 mm.
+  // A tapered roller crowned 50 m without land: a near-line ellipse (F > 0.9995) on both cones,
+  // half length (15 - 0.8 - 0.6)/2 mm, half the roller less both corner radii.
   auto b = bearing(BearingCase::kTaperedSi, [](Model& m) { m.brggeom.brecrn = 50.0, m.brggeom.brecenlen = 0.0; });
-  Model& m = b->m();
   for (int j : {1, 2}) {
-    contactAt(m, pressIn(m, j, 2.0e-4));
-    EXPECT_GT(m.solutions.curfunc(j, 1), 0.9995);
-    EXPECT_NEAR(m.solutions.conwidtha(j, 1) * m.constants.slen, 0.0068, 1e-13) << j;
+    const auto& s = (contactAt(b->m(), pressIn(b->m(), j, 2.0e-4)), b->m().solutions);
+    EXPECT_TRUE(s.curfunc(j, 1) > 0.9995 && std::abs(s.conwidtha(j, 1) * b->m().constants.slen - 0.0068) < 1e-13);
   }
 }
 
