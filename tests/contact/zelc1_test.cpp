@@ -335,13 +335,14 @@ TEST(LineContact, StripLoadedAtItsEndsOnlyOrWithAFailedEndSearch) {
   EXPECT_NEAR(s.conwidthb(1, 1) / bw, 1.0, 1e-12);
   EXPECT_NEAR(s.conpress(1, 1) * kPi * bw / (2.0 * w), 1.0, 1e-12);
   // Tilted by a2 and apart at the middle, one half presses in: delta(x) = d0 + cos a2 - 1 -
-  // x sin a2 on the outer race; the scan takes the strip from that half's profile end to the root.
-  for (double a2 : {4e-4, -4e-4}) {
-    p = pressIn(m, 1, -1.0e-4);
+  // x sin a2 on the outer race; the scan takes the strip from that half's profile end to the
+  // root, at 0.25 or (d0 = -3.2e-4) 0.8 of the half.
+  for (auto [d0, a2] : {std::pair(-1.0e-4, 4e-4), std::pair(-1.0e-4, -4e-4), std::pair(-3.2e-4, -4e-4)}) {
+    p = pressIn(m, 1, d0);
     std::tie(p.u[3], p.u[4]) = std::tuple(a2, 0.0);
     contactAt(m, p);
     const int end = a2 > 0 ? 1 : 2;
-    EXPECT_NEAR(s.conlmts(3 - end, 1, 1), (-1.0e-4 + std::cos(a2) - 1.0) / std::sin(a2), 1e-6);
+    EXPECT_NEAR(s.conlmts(3 - end, 1, 1), (d0 + std::cos(a2) - 1.0) / std::sin(a2), 1e-6);
     EXPECT_EQ(s.conlmts(end, 1, 1), m.brggeom.reconlmt(end, 1));
   }
   p = pressIn(m, 1, 3.0e-4);
@@ -373,6 +374,27 @@ TEST(NearLineContact, LengthIsTheRollerBetweenItsCornersOnBothRaces) {
   for (int j : {1, 2}) {
     const auto& s = (contactAt(b->m(), pressIn(b->m(), j, 2.0e-4)), b->m().solutions);
     EXPECT_TRUE(s.curfunc(j, 1) > 0.9995 && std::abs(s.conwidtha(j, 1) * b->m().constants.slen - 0.0068) < 1e-13);
+  }
+}
+
+TEST(PointContact, CrownCentreOfASkewedRollerLiesOnItsCircleInTheAzimuthPlane) {
+  // The crown centres of a crowned roller form a circle about its axis (axial rc1, radius rc2);
+  // the contact takes the point of it in the race's azimuth plane through the element centre,
+  // on either race, also when the roller is skewed (1e-3 rad) and tilted.
+  for (auto bc : {BearingCase::kTaperedSi, BearingCase::kSphericalTaperedSi}) {
+    auto b = bearing(bc, [](Model& m) { m.brggeom.brecenlen = 0.0; });
+    Model& m = b->m();
+    const Revecs& rv = m.revecs;
+    const Brggeom& g = m.brggeom;
+    for (int j : {1, 2}) {
+      Pose p = pressIn(m, j, 1.0e-4);
+      std::tie(p.u[3], p.u[4]) = std::tuple(2.0e-3, 1.0e-3);
+      contactAt(m, p);
+      double y = 0.0, r2 = 0.0;
+      for (int k = 1; k <= 3; ++k) y += rv.tras(2, k, j) * rv.bcbgrs(k, j), r2 += rv.bcbgrs(k, j) * rv.bcbgrs(k, j);
+      EXPECT_NEAR(y, 0.0, 1e-12) << int(bc) << j;
+      EXPECT_NEAR(r2, g.recurcen(1, 1) * g.recurcen(1, 1) + g.recurcen(2, 1) * g.recurcen(2, 1), 1e-10);
+    }
   }
 }
 
