@@ -398,6 +398,16 @@ TEST(PointContact, CrownCentreOfASkewedRollerLiesOnItsCircleInTheAzimuthPlane) {
   }
 }
 
+TEST(ContactFrame, ConstantTaperImperfectionTurnsTheConeContactAngle) {
+  // The inner cone 1 mrad steeper all round: contact angle pi + 10 deg + 1e-3, the fixed frame
+  // turned about the azimuth y axis by it.
+  auto b = bearing(BearingCase::kTaperedSi, [](Model& m) { m.brggeom.rltaper(1, 2) = 1.0e-3; });
+  contactAt(b->m(), pressIn(b->m(), 2, 2.0e-4));
+  const double phi = kPi + 10.0 * kPi / 180.0 + 1.0e-3;
+  EXPECT_NEAR(b->m().solutions.conang(2, 1, 1), phi, 1e-15);
+  EXPECT_NEAR(b->m().vecmats.tacs(3, 1, 2, 1), std::sin(phi), 1e-15);
+}
+
 TEST(RaceContact, StraightElementInAGrooveIsAProgrammingFault) {
   // No input builds it; a checked build refuses to feed the stored frame and approach on.
   auto b = bearing(BearingCase::kCylindricalSi, [](Model& m) { m.brggeom.brecrn = 1.0e10; });
