@@ -595,11 +595,8 @@ TEST(SphericalGeometry, PitchAndClearanceRoundTrip) {
   const double dc = g.racecurrad(1) + g.racecurrad(2) - g.bredia;
   EXPECT_NEAR(std::hypot(g.racecurcen(1, 2), g.racecurcen(2, 2) + g.freeintcls / 2.0), dc, 1e-15);
   // Free end play: the axial travel that brings the sphere centres, e apart at a0, Dc apart:
-  // sqrt(Dc^2 - (e cos a0)^2) - e sin a0 (the defaults' closed form, 2 Ro in place of Dc,
-  // agrees within 2 % here, a gap of 0.5 mm; with the diametral clearance for the gap it
-  // would be about twice this).
-  const double e = std::hypot(g.racecurcen(1, 2), g.racecurcen(2, 2));
-  const double a0 = 10.0 * kDeg;
+  // sqrt(Dc^2 - (e cos a0)^2) - e sin a0 (the defaults' form, 2 Ro for Dc, within 2 % here).
+  const double e = std::hypot(g.racecurcen(1, 2), g.racecurcen(2, 2)), a0 = 10.0 * kDeg;
   const double play = std::sqrt(dc * dc - std::pow(e * std::cos(a0), 2)) - e * std::sin(a0);
   EXPECT_NEAR(g.freeendplay, play, 2e-2 * play);
   Bearing n(3);
