@@ -81,6 +81,17 @@ void mirrorfill(Model& m) {
         vm.crs(p, c, j) = sg * vm.crs(p, c, n);
       }
     }
+    // Flange force and moment sums (azimuth frame): a force keeps x and z, a moment y.
+    auto& b1 = m.setupb1;
+    for (int p = 1; p <= 3; ++p) {
+      const double fs = p == 2 ? -1.0 : 1.0;
+      for (int r = 1; r <= 2; ++r) {
+        b1.raceflngfors(p, r, j) = fs * b1.raceflngfors(p, r, n);
+        b1.raceflngmoms(p, r, j) = -fs * b1.raceflngmoms(p, r, n);
+      }
+      b1.reflngfors(p, j) = fs * b1.reflngfors(p, n);
+      b1.reflngmoms(p, j) = -fs * b1.reflngmoms(p, n);
+    }
     auto& a5 = m.setupa5;
     a5.minalfgrid(j) = a5.minalfgrid(n);
     for (int k = 1; k <= 21; ++k)
