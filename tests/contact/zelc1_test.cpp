@@ -380,9 +380,12 @@ TEST(FlangeContacts, SumsAreWhatTheFlangeContactComputesAndTheRaceTakesMinusTheR
   const auto& vm = m.vecmats;
   const double c = g.flngcls(1), a2 = 2.0e-3, dx = c / 2 + 1.0e-4;
   m.revecs.krace(2) = 0;  // race 1 alone: its frames stay in revecs for zelc3 below
+  m.vecmats.reangvel(1, 1) = 0.5;    // the roller spins on the standing race: slip and wear
+  m.tracprop.reflngcoeff.fill(0.0);  // measure, but a flange curve without friction
   for (double tilt : {0.0, 3.0e-4}) {  // then the race tilted: its flanges turn with it
     Pose p = pressIn(m, 1, 1.0e-4);
     std::tie(p.u[1], p.u[3], p.u[8], p.u[9]) = std::tuple(dx, a2, tilt, -tilt);
+    std::tie(m.solutions.reendwr(1, 1), m.loadder.fqdel(2, 2)) = std::tuple(7.0, 7.0);  // stale
     contactAt(m, p);
     const double pen = dx - c / 2 + g.recorcen(1, 2, 1) * (std::cos(a2) - 1.0) + g.recorcen(2, 2, 1) * std::sin(a2);
     EXPECT_NEAR(-s.flngdef(2, 1), tilt == 0.0 ? pen : -s.flngdef(2, 1), 1e-9);
@@ -390,13 +393,15 @@ TEST(FlangeContacts, SumsAreWhatTheFlangeContactComputesAndTheRaceTakesMinusTheR
     // untouched flange I added nothing to the sums.
     int kcon = -1, klaw = -1;
     zelc3::zelc3(m, kcon, klaw);
-    ASSERT_GT(fd.qf, 0.0);
+    ASSERT_GT(fd.qf * fd.qvf, 0.0);
     std::vector<double> got{s.flngforce(2, 1), s.flngdef(2, 1), s.flngconwidtha(2, 1), s.flngconwidthb(2, 1),
                             s.flngconposy(2, 1), s.flngconposz(2, 1), s.flngentvel(2, 1), s.flngreconpos(2, 1),
                             s.flngslip(2, 1), s.flngsv(2, 1), s.raceflngwri(2, 1), s.reendwr(2, 1), ld.fqdel(2, 1),
-                            s.ths(2), s.flngangconpos(2, 1), 1.0 * fd.istat(2, 1, 1), 1.0 * s.idflngcon(2, 1), 1.0 * rv.idflngsol};
+                            s.ths(2), s.flngangconpos(2, 1), 1.0 * fd.istat(2, 1, 1), 1.0 * s.idflngcon(2, 1), 1.0 * rv.idflngsol,
+                            s.reendwr(1, 1), ld.fqdel(1, 1), ld.fqdel(1, 2), ld.fqdel(2, 2)};
     std::vector<double> want{fd.qf, fd.delf, fd.af, fd.bf, fd.fyc, fd.ccff(3), fd.flngentveljk, fd.flngreconposjk,
-                             fd.flngslipjk, fd.svf, fd.qvf, fd.qvf, fd.qdel, fd.th, fd.th, 1.0 * kcon, 1.0 * klaw, 1.0};
+                             fd.flngslipjk, fd.svf, fd.qvf, fd.qvf, fd.qdel, fd.th, fd.th, 1.0 * kcon, 1.0 * klaw, 1.0,
+                             0.0, 0.0, 0.0, 0.0};
     for (int n = 1; n <= 15; ++n) {  // by race 1's 5 unknowns, by the roller's 4
       got.insert(got.end(), {ld.drflngfor.lin(n), ld.drflngmom.lin(n)});
       want.insert(want.end(), {fd.drflngforjk.lin(n), fd.drflngmomjk.lin(n)});
@@ -410,8 +415,8 @@ TEST(FlangeContacts, SumsAreWhatTheFlangeContactComputesAndTheRaceTakesMinusTheR
                                fd.rflngmomjk(n), fd.bflngforjk(n), fd.bflngmomjk(n), fd.reflngforjk(n), fd.raceflngforjk(n)});
     }
     EXPECT_EQ(got, want);
-    // At rest no slip, no friction: the race takes the normal load (its inertial and azimuth
-    // sums agree) and minus the roller's load, its moment balancing the roller's about the centres.
+    // No friction: the race takes the normal load (its inertial and azimuth sums agree) and minus
+    // the roller's load, its moment balancing the roller's about the centres.
     zq::Vec3 arm, fi, mi;  // element centre from the race centre; race load, inertial frame
     for (int n = 1; n <= 3; ++n)
       for (int q = 1; q <= 3; ++q) {
