@@ -214,8 +214,9 @@ void forcesandmoments(Model& m, Host& h) {
   fd.flngslipjk = slip;
   fd.flngentveljk = std::sqrt(h.ev(2) * h.ev(2) + h.ev(3) * h.ev(3));
 
-  // Without lubricant data (ktrac < 0) no flange traction curve was built: no friction.
-  const double mu = m.tracprop.ktrac < 0 ? 0.0 : zeld3::zeld3(slip, m.tracprop.reflngcoeff);
+  // The roller-end/flange traction curve is read and built whenever the bearing has flanges,
+  // with or without a lubricant (ktrac < 0): its friction always applies.
+  const double mu = zeld3::zeld3(slip, m.tracprop.reflngcoeff);
 
   // Force on the race, flange frame: normal load with damping, friction along the slip of the
   // roller (so that on the roller it opposes the slip).

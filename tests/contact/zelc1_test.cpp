@@ -9,8 +9,10 @@
 #include <numbers>
 #include <stdexcept>
 #include <tuple>
+#include <vector>
 
 #include "contact/zelc1.h"
+#include "contact/zelc3.h"
 #include "contact/zelc4.h"
 #include "contact/zelc6.h"
 #include "contact/zelc7.h"
@@ -408,4 +410,77 @@ TEST(RaceContact, StraightElementInAGrooveIsAProgrammingFault) {
   Pose p = pressIn(m, 1, 1.0e-4);
   std::tie(m.brggeom.kcontype(1, 1), m.brggeom.racecurrad(1)) = std::tuple(0, 2.0);
   EXPECT_THROW(contactAt(m, p), std::logic_error);
+}
+
+TEST(FlangeContacts, SumsAreWhatTheFlangeContactComputesAndTheRaceTakesMinusTheRollerLoad) {
+  // Standing cylindrical roller bearing, flange faces square to the axis: a centred roller has
+  // half the flange clearance c at each flange. Moved by dx toward flange II of the outer race
+  // and tilted by a2 (state slot 8), its deepest corner point reaches dx - c/2 + xcc (cos a2 - 1)
+  // + rcc sin a2 into that flange (corner circle at xcc on the roller axis, radius rcc).
+  auto b = zqtest::setUpBearing(BearingCase::kCylindricalSi, [](Model& m) {
+    zqtest::noGrowth(m);
+    m.brggeom.flngang.fill(0.0);
+  });
+  Model& m = b->m();
+  const auto& g = m.brggeom;
+  const auto& s = m.solutions;
+  const auto& rv = m.revecs;
+  const auto& ld = m.loadder;
+  const auto& fd = m.flngdata;
+  const auto& vm = m.vecmats;
+  const double c = g.flngcls(1), a2 = 2.0e-3, dx = c / 2 + 1.0e-4;
+  m.revecs.krace(2) = 0;  // race 1 alone: its frames stay in revecs for zelc3 below
+  m.vecmats.reangvel(1, 1) = 0.5;    // the roller spins on the standing race: slip and wear
+  m.tracprop.reflngcoeff.fill(0.0);  // measure, but a flange curve without friction
+  for (double tilt : {0.0, 3.0e-4}) {  // then the race tilted: its flanges turn with it
+    Pose p = pressIn(m, 1, 1.0e-4);
+    std::tie(p.u[1], p.u[3], p.u[8], p.u[9]) = std::tuple(dx, a2, tilt, -tilt);
+    std::tie(m.solutions.reendwr(1, 1), m.loadder.fqdel(2, 2)) = std::tuple(7.0, 7.0);  // stale
+    contactAt(m, p);
+    const double pen = dx - c / 2 + g.recorcen(1, 2, 1) * (std::cos(a2) - 1.0) + g.recorcen(2, 2, 1) * std::sin(a2);
+    EXPECT_NEAR(-s.flngdef(2, 1), tilt == 0.0 ? pen : -s.flngdef(2, 1), 1e-9);
+    // Flange II is the last evaluated: evaluated again it gives what was handed on, and the
+    // untouched flange I added nothing to the sums.
+    int kcon = -1, klaw = -1;
+    zelc3::zelc3(m, kcon, klaw);
+    ASSERT_GT(fd.qf * fd.qvf, 0.0);
+    std::vector<double> got{s.flngforce(2, 1), s.flngdef(2, 1), s.flngconwidtha(2, 1), s.flngconwidthb(2, 1),
+                            s.flngconposy(2, 1), s.flngconposz(2, 1), s.flngentvel(2, 1), s.flngreconpos(2, 1),
+                            s.flngslip(2, 1), s.flngsv(2, 1), s.raceflngwri(2, 1), s.reendwr(2, 1), ld.fqdel(2, 1),
+                            s.ths(2), s.flngangconpos(2, 1), 1.0 * fd.istat(2, 1, 1), 1.0 * s.idflngcon(2, 1), 1.0 * rv.idflngsol,
+                            s.reendwr(1, 1), ld.fqdel(1, 1), ld.fqdel(1, 2), ld.fqdel(2, 2)};
+    std::vector<double> want{fd.qf, fd.delf, fd.af, fd.bf, fd.fyc, fd.ccff(3), fd.flngentveljk, fd.flngreconposjk,
+                             fd.flngslipjk, fd.svf, fd.qvf, fd.qvf, fd.qdel, fd.th, fd.th, 1.0 * kcon, 1.0 * klaw, 1.0,
+                             0.0, 0.0, 0.0, 0.0};
+    for (int n = 1; n <= 15; ++n) {  // by race 1's 5 unknowns, by the roller's 4
+      got.insert(got.end(), {ld.drflngfor.lin(n), ld.drflngmom.lin(n)});
+      want.insert(want.end(), {fd.drflngforjk.lin(n), fd.drflngmomjk.lin(n)});
+      if (n <= 12) got.insert(got.end(), {ld.dbflngfor.lin(n), ld.dbflngmom.lin(n)});
+      if (n <= 12) want.insert(want.end(), {fd.dbflngforjk.lin(n), fd.dbflngmomjk.lin(n)});
+    }
+    for (int n = 1; n <= 3; ++n) {
+      got.insert(got.end(), {rv.reflngfor(n), rv.reflngmom(n), rv.raceflngfor(n, 1), rv.raceflngmom(n, 1), rv.rflngfor(n, 1),
+                             rv.rflngmom(n, 1), rv.bflngfor(n), rv.bflngmom(n), m.setupb1.reflngfors(n, 1), m.setupb1.raceflngfors(n, 1, 1)});
+      want.insert(want.end(), {fd.reflngforjk(n), fd.reflngmomjk(n), fd.raceflngforjk(n), fd.raceflngmomjk(n), fd.rflngforjk(n),
+                               fd.rflngmomjk(n), fd.bflngforjk(n), fd.bflngmomjk(n), fd.reflngforjk(n), fd.raceflngforjk(n)});
+    }
+    EXPECT_EQ(got, want);
+    // No friction: the race takes the normal load (its inertial and azimuth sums agree) and minus
+    // the roller's load, its moment balancing the roller's about the centres.
+    zq::Vec3 arm, fi, mi;  // element centre from the race centre; race load, inertial frame
+    for (int n = 1; n <= 3; ++n)
+      for (int q = 1; q <= 3; ++q) {
+        arm(n) += vm.inerttoiaz(n, q, 1) * (vm.regci(q, 1) - vm.racegc(q, 1));
+        fi(n) += vm.inerttoiaz(q, n, 1) * rv.raceflngfor(q, 1), mi(n) += vm.inerttoiaz(q, n, 1) * rv.raceflngmom(q, 1);
+      }
+    const double tol = 1e-12 * fd.qf;
+    for (int n = 1, n2 = 2, n3 = 3; n <= 3; ++n, n2 = n % 3 + 1, n3 = n2 % 3 + 1) {
+      EXPECT_NEAR(fi(n), rv.rflngfor(n, 1), tol);
+      EXPECT_NEAR(mi(n), rv.rflngmom(n, 1), 10 * tol);
+      EXPECT_NEAR(rv.raceflngfor(n, 1) + rv.reflngfor(n), 0.0, tol);
+      EXPECT_NEAR(rv.bflngfor(n), rv.reflngfor(n), tol);
+      EXPECT_NEAR(rv.bflngmom(n), rv.reflngmom(n), tol);
+      EXPECT_NEAR(rv.raceflngmom(n, 1) + rv.reflngmom(n) + arm(n2) * rv.reflngfor(n3) - arm(n3) * rv.reflngfor(n2), 0.0, 10 * tol);
+    }
+  }
 }

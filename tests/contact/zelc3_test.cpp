@@ -120,10 +120,11 @@ TEST(FlangeContact, HertzLoadBalanceFrictionDerivativesAndNothingLeftOffTheFlang
     const auto& fd = m.flngdata;
     const auto& rv = m.revecs;
     const Pose p = genericPose(m, cs);
-    for (int ktrac : {1, -1}) {
+    for (int ktrac : {-1, 1}) {  // the rib curve applies with or without a lubricant
       m.tracprop.ktrac = ktrac;
+      if (ktrac > 0) m.tracprop.reflngcoeff = zq::FArray<double, 5>{};  // then no friction
       EXPECT_EQ(evaluate(m, cs, p), cs.tilt > 0.0 ? 10 : 0);
-      const double tol = 1e-12 * fd.qf, mu = ktrac > 0 ? 0.08 : 0.0;  // no lubricant: no curve
+      const double tol = 1e-12 * fd.qf, mu = ktrac < 0 ? 0.08 : 0.0;
       const zq::Vec3 b = times(rv.tria, rv.bgrgr);  // forces opposite, moments balance
       for (int i = 1, i2 = 2, i3 = 3; i <= 3; ++i, i2 = i % 3 + 1, i3 = i2 % 3 + 1) {
         const double arm = b(i2) * fd.reflngforjk(i3) - b(i3) * fd.reflngforjk(i2);
@@ -167,6 +168,11 @@ TEST(FlangeContact, HertzLoadBalanceFrictionDerivativesAndNothingLeftOffTheFlang
       const double q = fd.qf, dl = fd.delf;
       EXPECT_EQ(evaluate(m, cs, atApproach(m, cs, limit(m, cs) * 1.0001, p)), 1);
       EXPECT_NEAR((fd.qf - q) / (dl - fd.delf) / fd.qdel, 1.0, 1e-3);
+      // A lubricant film adds to the approach: the Hertz load grows as (approach + film)^1.5.
+      m.tracprop.reflngfilm = 0.25 * limit(m, cs);
+      evaluate(m, cs, p);
+      EXPECT_NEAR(fd.qf / d.qf, std::pow(1.0 - m.tracprop.reflngfilm / d.delf, 1.5), 1e-12);
+      m.tracprop.reflngfilm = 0.0;
     }
     // Central differences, step 1/200 of the approach (angles 1/10000: lever of the far centre).
     for (int v = 0; v < 9; ++v) {
@@ -187,6 +193,22 @@ TEST(FlangeContact, HertzLoadBalanceFrictionDerivativesAndNothingLeftOffTheFlang
           EXPECT_NEAR(an[i - 1], ((up.*load)(i) - (dn.*load)(i)) / (2 * h), tol + 1e-6 * d.qdel)
               << "unknown " << v + 1;
       }
+    }
+    // Corner scan steps too short to reach the stationary point: no sign change in the bracket
+    // (root finder's code 2), fatal code 12 with the bracket one step either side, the
+    // stationarity function there, the roller's attitude angles (state slots 7-9), and no load.
+    if (const double xth = fd.xth; g.reendrad(cs.k, 1) > 1e6 && cs.tilt == 0.0) {
+      m.flngdata.xth = 1.0e-3;
+      evaluate(m, cs, p);
+      m.flngdata.xth = xth;
+      const Errors& e = m.errors;
+      EXPECT_EQ((std::array{e.ierind, e.jerind, e.iterminate, e.numm, e.numi, e.iarray(1), e.numr}),
+                (std::array{12, 2, 1, 7, 1, 1, 9}));
+      EXPECT_NEAR(e.rarray(3) - e.rarray(2), 2.0e-3, 1e-15);
+      EXPECT_GT(e.rarray(5) * e.rarray(6), 0.0);
+      EXPECT_EQ((std::array{e.rarray(7), e.rarray(8), e.rarray(9), fd.qf}),
+                (std::array{m.genvecs.x(8), m.genvecs.x(9), m.genvecs.x(10), 0.0}));
+      EXPECT_EQ(e.imess(3), "Procedure: CornerInt in Zelc3");
     }
     // Sphere raised, corner lowered off the face: drawn back no result is left, pressed in: stop.
     if (cs.tilt > 0.0) continue;

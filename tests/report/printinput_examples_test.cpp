@@ -343,6 +343,8 @@ TEST_P(ExampleSection, HeaderAndInputDataSection) {
   const auto r = zqtest::runInProcess(dir);
   ASSERT_EQ(r.status, 0) << ex.file << "\n" << r.err;
   const auto all = zqtest::lines(dir.read("PRINT.txt"));
+  // The results section is written to its end: the closing note of the life tables.
+  EXPECT_EQ(all.back(), "     position.") << ex.file;
 
   // The section runs from the header page to the moment vector line.
   std::size_t h = 0;

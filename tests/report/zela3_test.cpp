@@ -15,6 +15,7 @@
 #include "report/zela3.h"
 #include "run/stop.h"
 #include "run/zela1.h"
+#include "run/zela9.h"
 
 namespace {
 
@@ -101,6 +102,7 @@ TEST(ResultsTables, RaceContactRowsConvertStoredValues) {
         EXPECT_EQ(c.line(at), rc.rows[t]) << "k " << rc.k << " table " << t;
       }
       // Element 2 carries no load: no stress, no traction results, whatever was stored.
+      EXPECT_EQ(c.line(at + 1).substr(0, 8), "      2 ");
       if (t == 0) {
         EXPECT_EQ(c.line(at + 1).substr(0, 29), "      2  0.000E+00 -1.800E+02");
       }
@@ -125,6 +127,7 @@ TEST(ResultsTables, ElementRowAndBallDistribution) {
   for (int n = 1, k = 0; n <= 3; ++n, ++k)
     s.xcoord(n, 1, 1) = x[k], s.conslipdis(n, 1, 1) = v[k], s.contracdis(n, 1, 1) = t[k];
   m.brggeom.kcontype(2, 1) = 1, m.revecs.ngrid = 1, s.conloaddis(1, 2, 1) = 0.1;  // one lamina
+  s.condefdis(1, 2, 1) = 0.01;
   zela3::rollelementparameters(m);
   // Orbital angle 0.1 rad within the turn; wear 0.01 + 0.02 + 0.25 x 0.01 + 0.001 + 0.002.
   EXPECT_GE(c.find("      1  5.730E+00  1.000E-02  3.000E+00  4.000E+01  1.000E+00  5.000E+01"
@@ -138,23 +141,25 @@ TEST(ResultsTables, ElementRowAndBallDistribution) {
                           sp(16) + "1  0.000E+00",
                           "     Normalized x coordinate for pure rolling point"});
   EXPECT_EQ(s.xcoord(1, 1, 1), -0.5);
-  // Lamina 1: position -0.5 x 0.5, traction -0.02 (outer); load 0.1 x 200 per length (inner).
+  // Lamina 1: position -0.5 x 0.5, traction -0.02 (outer); deflection 0.01 x 0.5, load 0.1 x
+  // 200 per length (inner). No traction curves: no element loads the outer race.
   EXPECT_GE(c.find("      1 -2.500E-01  0.000E+00  0.000E+00  0.000E+00 -2.000E-02  0.000E+00"
-                   "  0.000E+00  0.000E+00  2.000E+01  0.000E+00"), 0);
+                   "  5.000E-03  0.000E+00  2.000E+01  0.000E+00"), 0);
+  EXPECT_EQ(c.text().find("Traction Curves"), std::string::npos);
   zela3::balldistribution(m, 2);
   EXPECT_GE(c.find("     No contact with Inner Race"), 0);
   EXPECT_EQ(m.devices.report.nonFiniteValues(), 0);
 }
 
 // Stand-in for the traction routine: in prescribed-slip mode the tangential force of contact k
-// is k x ratio / 10 of the normal force; the film temperature iteration fails past gStopAt;
-// a negative gStopAt stops the run.
+// of element 1 is k x ratio / 10 of the normal force; the film temperature iteration fails past
+// gStopAt; a negative gStopAt raises a fatal zero-slip search error.
 double gStopAt = 0;
 void fakeTraction(Model& m, zq::Vec3&, zq::Vec3&, zq::FArray<double, 3, 2>&,
                   zq::FArray<double, 3, 2>&) {
-  if (gStopAt < 0) zq::stopRun("zeld1");
+  if (gStopAt < 0) zq::raiseError(m, {115, 1, true, {"Error in zero slip"}, "", {}, "", {}});
   for (int k = 1; k <= 2; ++k) {
-    m.setupd1.bforcs(2, k) = -m.setupd1.storoll(1) * k * m.setupd1.itracout;
+    m.setupd1.bforcs(2, k) = -m.setupd1.storoll(1) * k * m.setupd1.itracout * (m.revecs.ire == 1);
     m.setupd1.bforcs(3, k) = -10;
   }
   m.tracprop.itherconv = m.setupd1.storoll(1) > gStopAt ? 1 : 0;
@@ -172,7 +177,7 @@ TEST(ResultsTables, TractionCurvesStepToTheSlipRangeAndStop) {
     fill(*c.m);
     auto& s = c.m->solutions;
     s.reracemaxslip(1, 1) = k.slip1, s.reracemaxslip(2, 1) = k.slip2, s.conload(2, 1) = k.load2;
-    s.radiusx(1, 1) = 0.7;
+    s.radiusx(1, 1) = 0.7, s.radiusx(2, 1) = 0.6;
     gStopAt = k.stopAt;
     zela3::tractioncurves(*c.m, 1, fakeTraction);
     const int first = c.findPrefix("       0.000E+00");
@@ -183,13 +188,16 @@ TEST(ResultsTables, TractionCurvesStepToTheSlipRangeAndStop) {
                                                   : "<no line " + std::to_string(first + 41) + ">");
     EXPECT_EQ(c.m->setupd1.itracout, 0);
     EXPECT_EQ(c.m->revecs.radx(1), 0.7);
+    EXPECT_EQ(c.m->revecs.radx(2), 0.6);
   }
-  // A stop inside an evaluation ends the run; the prescribed-slip mode is off all the same.
+  // A fatal error inside an evaluation is reported and ends the run; the prescribed-slip mode
+  // is off all the same.
   PrintCapture c;
   fill(*c.m);
   gStopAt = -1;
   EXPECT_THROW(zela3::tractioncurves(*c.m, 1, fakeTraction), zq::StopRun);
   EXPECT_EQ(c.m->setupd1.itracout, 0);
+  EXPECT_GE(c.findPrefix("     Error in zero slip"), 0);
 }
 
 TEST(ResultsTables, FlangeTablesOfInnerFlangesAndWearGroupsOfFour) {
@@ -201,13 +209,13 @@ TEST(ResultsTables, FlangeTablesOfInnerFlangesAndWearGroupsOfFour) {
   s.flngdef(3, 1) = 0.002, s.flngforce(3, 1) = 0.5, s.flngsv(4, 1) = 0.01, s.idflngcon(3, 1) = 1;
   m.flngdata.istat(1, 2, 1) = 2, m.flngdata.istat(2, 2, 1) = 3;
   for (int i = 1; i <= 5; ++i) s.reendwr(1, i) = 0.001 * i;
-  s.flngslip(3, 1) = 0.2;
+  s.flngslip(3, 1) = 0.2, s.flngentvel(4, 1) = 0.1;
   zela3::flangetables(m);
   EXPECT_EQ(c.text().find("Outer Race Flange"), std::string::npos);
   const std::string z = "  0.000E+00";
   EXPECT_GE(c.find("      1  1.000E-03" + z + "  5.000E+01" + z + z + z + z + z + z +
                    "  3.000E+00   1  0 2  3"), 0);
-  EXPECT_GE(c.find("      1" + z + z + z + z + "  6.000E-01" + z + z + z), 0);  // 0.2 x 3
+  EXPECT_GE(c.find("      1" + z + z + z + z + "  6.000E-01" + z + z + "  3.000E-01"), 0);  // x 3
   const std::string g = "  0.000E+00" + sp(10);
   EXPECT_GE(c.find("      1  1.000E-03" + g + "2  2.000E-03" + g + "3  3.000E-03" + g +
                    "4  4.000E-03  0.000E+00"), 0);
@@ -227,8 +235,18 @@ TEST(ResultsTables, OperatingRowsAndLifeFactorBlanks) {
   s.relifeihm(1) = 100, s.relifeihm(2) = 300, s.relifeihm(3) = 50;
   m.fatiguecons.facmatlf(1) = 3, m.fatiguecons.facmatlf(2) = 2, m.fatiguecons.facmatlfre = 1;
   s.pcapacitylp(1) = 1, s.pcapacitylpre(2) = 2, s.qcapacitylpre(1) = 3;  // x 400, x 400, x 100
+  s.qcapacity(1) = 0.25, s.qcapacity(2) = 0.5, s.qcapacityih(2) = 0.1, s.racelife(2, 2) = 4000;
+  s.raceforce(1, 1) = 0.01, s.racemoment(3, 2) = 0.02, s.stlelubfac(1) = 0.5;
+  m.options.klifemod(1) = 4;
   zela3::operatingparameters(m);
   const std::string z = "  0.000E+00";
+  // Force 0.01 x 100 on the outer race, moment 0.02 x 50 on the inner race.
+  EXPECT_GE(c.find("      Outer Race  1.000E+00" + z + z + z + z + z + z + z + z), 0);
+  EXPECT_GE(c.find("      Inner Race" + z + z + z + z + z + z + z + z + "  1.000E+00"), 0);
+  EXPECT_GE(c.find("       Mat Code" + sp(9) + "4" + sp(12) + "0" + sp(12) + "0"), 0);
+  EXPECT_GE(c.findPrefix("    Lubrication" + sp(7) + "5.000E-01" + sp(4) + "0.000E+00"), 0);
+  EXPECT_GE(c.find("       Original LP" + sp(44) + "  2.500E+01  5.000E+01"), 0);
+  EXPECT_GE(c.find("                IH" + z + z + z + z + z + "  1.000E+01" + z + z), 0);
   // Theta as stored in radians, Phi 0.5 rad in degrees, 3 x 10 rpm, fit -0.0002 x 0.5.
   EXPECT_GE(c.find("      Outer Race  1.000E-03  2.865E+01  3.000E+01 -1.000E-04  5.000E+07"
                    "  1.000E-12   Brg Stiffness YY        (N/m)  2.000E+08"), 0);
@@ -239,6 +257,11 @@ TEST(ResultsTables, OperatingRowsAndLifeFactorBlanks) {
   EXPECT_GE(c.find("        Current LP  4.000E+02" + z + z + "  8.000E+02" + z + z + "  3.000E+02" +
                    z), 0);
   EXPECT_GE(c.find("       Original LP  1.000E+03  0.000E+00" + sp(11) + "  9.999E+99"), 0);
+  // Modified lives: Tallian then STLE, the original model without element column.
+  EXPECT_GE(c.find("       Original LP  2.000E+03  4.000E+03" + sp(11) + "  9.999E+99  5.000E+02" +
+                   z + sp(11) + "  9.999E+99"), 0);
+  EXPECT_GE(c.find("                IH" + z + z + "  3.000E+02" + z + z + z + "  5.000E+01" + z),
+            0);
   // Factors: 2000/1000, 500/1000 and infinite over infinite; a basic life of 0 leaves a blank.
   EXPECT_GE(c.find("       Original LP  2.000E+00" + sp(22) + "  1.000E+00  5.000E-01" + sp(22) +
                    "  1.000E+00"), 0);
