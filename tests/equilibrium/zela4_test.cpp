@@ -494,3 +494,17 @@ TEST(RaceEquations, SelfAligningBearingCannotCarryAMoment) {
   EXPECT_NE(b->report.str().find("Iteration count encountered for race eqns in Zela4."),
             std::string::npos);
 }
+
+TEST(SpinAttitudeOption, AnUnknownOptionStopsTheRunWithItsValue) {
+  zqtest::ScratchDir dir;
+  dir.write("DATA.txt", zqtest::replaceRecordValues(zqtest::readSource("examples/ball-si.txt"),
+                                                    "REC3.3", {"0", "1", "0", "1", "1", "3"}));
+  auto run = zqtest::runInProcess(dir);
+  EXPECT_EQ(run.status, 1);
+  const std::string report = dir.read("PRINT.txt");
+  for (const char* line : {"     Execution terminating in Zela4.",
+                           "     Invalid initial angular velocity option",
+                           "     kAngVel, on Input Record 3.3", "     Input value is:",
+                           "          3"})
+    EXPECT_NE(report.find(std::string("\n") + line), std::string::npos) << line;
+}
