@@ -147,15 +147,20 @@ void buildraceeqns(Model& m, Host& h) {
     }
   }
 
-  // Roller ends on the race's flanges: normal-load force and moment on the race (inertial).
+  // Roller ends on the race's flanges: normal-load force and moment on the race (inertial);
+  // their derivatives come in the element's azimuth frame and are turned to inertial.
   if (g.kbrg > 1) {
     const int comp[5] = {1, 2, 3, 2, 3};
     for (int r = 0; r < 5; ++r) {
       const bool force = r < 3;
-      h.b(r + 1) += wt[r] * (force ? rv.rflngfor(comp[r], k) : rv.rflngmom(comp[r], k));
-      for (int u = 1; u <= 5; ++u)
-        h.ar(r + 1, u) +=
-            wt[r] * (force ? ld.drflngfor(comp[r], u, k) : ld.drflngmom(comp[r], u, k));
+      const int n = comp[r];
+      h.b(r + 1) += wt[r] * (force ? rv.rflngfor(n, k) : rv.rflngmom(n, k));
+      for (int u = 1; u <= 5; ++u) {
+        double d = 0.0;
+        for (int p = 1; p <= 3; ++p)
+          d += rv.tia(p, n) * (force ? ld.drflngfor(p, u, k) : ld.drflngmom(p, u, k));
+        h.ar(r + 1, u) += wt[r] * d;
+      }
     }
   }
 }

@@ -508,3 +508,55 @@ TEST(SpinAttitudeOption, AnUnknownOptionStopsTheRunWithItsValue) {
                            "          3"})
     EXPECT_NE(report.find(std::string("\n") + line), std::string::npos) << line;
 }
+
+TEST(RaceEquations, DerivativesAreCentralDifferencesOfTheEquations) {
+  // Element 2's terms of the five race equations by the race's five unknowns, the elements
+  // held (step 1e-7; 10 % of the entry plus 1e-6 of its row: the point contact holds the groove
+  // centre's place on the race, and a line contact whose strip ends at the roller's profile
+  // end gives its race load derivatives to a few per cent): line contacts and flanges of a
+  // tapered and a cylindrical bearing under a tilting moment, and the ball's force rows (its
+  // moment rows hold the contact centre on the race). A flange term in the wrong frame is off
+  // by its whole size.
+  for (auto c : {zqtest::BearingCase::kTaperedSi, zqtest::BearingCase::kCylindricalSi,
+                 zqtest::BearingCase::kBallSi}) {
+    auto b = zqtest::setUpBearing(c, [](Model& m) {
+      zqtest::noGrowth(m);
+      m.opcond.appload(1) = m.brggeom.kbrg == 2 ? 0.0 : 2500.0;
+      m.options.kfs = {m.brggeom.kbrg == 2 ? 1 : 0, 1, 0, 0, 1};
+      m.opcond.appmoment(1) = 2.0;
+    });
+    Model& m = b->m();
+    zelorqs::quasistaticeq(m);
+    zela4::Host h;
+    h.i = m.revecs.ire = 2;
+    h.ct = std::cos(m.vecmats.regc(3, 2));
+    h.st = std::sin(m.vecmats.regc(3, 2));
+    auto eqns = [&]() {
+      zela4::raceframes(m, 2);
+      zelc1::zelc1(m);
+      h.b.fill(0.0);
+      h.ar.fill(0.0);
+      zela4::buildraceeqns(m, h);
+    };
+    eqns();
+    const zq::FArray<double, 5, 5> a = h.ar;
+    const int kb = 12 * (m.brggeom.nre + 1) + 1;
+    for (int u = 1; u <= 5; ++u) {
+      double* p = u <= 3 ? &m.vecmats.racegc(u, 2) : &m.genvecs.x(kb + u + 4);
+      double e[2][5];
+      for (int sgn = 0; sgn < 2; ++sgn) {
+        *p += sgn == 0 ? 1e-7 : -2e-7;
+        eqns();
+        for (int r = 0; r < 5; ++r) e[sgn][r] = h.b(r + 1);
+      }
+      *p += 1e-7;
+      for (int r = 1; r <= (m.brggeom.kbrg == 1 ? 3 : 5); ++r) {
+        double row = 0.0;
+        for (int n = 1; n <= 5; ++n) row = std::fmax(row, std::abs(a(r, n)));
+        const double fd = (e[0][r - 1] - e[1][r - 1]) / 2e-7;
+        EXPECT_NEAR(a(r, u), fd, 0.1 * std::abs(fd) + 1e-6 * row)
+            << m.brggeom.kbrg << " row " << r << " unknown " << u;
+      }
+    }
+  }
+}
