@@ -188,8 +188,8 @@ TEST(LubricantCheck, DataThatLeaveFilmOrTractionWithoutANumberStop) {
       {1, [](Tracprop& t) { t.strparam = 0.0, t.thercondlub(1) = 0.0; }, nullptr},  // database
       {1, [](Tracprop& t) { t.strparam = -0.5; },
        "film and starvation record\n     Starvation Parameter     =  -5.0000E-01\n     This value must not be negative."},
-      {9, [](Tracprop& t) { t.thercondlub(1) = 0.0; },
-       "lubricant property record\n     Thermal Conductivity     =   0.0000E+00\n     This value must be positive."},
+      {9, [](Tracprop& t) { t.thercondlub(1) = -0.1; },
+       "lubricant property record\n     Thermal Conductivity     =  -1.0000E-01\n     This value must be positive."},
       {9, [](Tracprop& t) { t.viscoeff(1) = -1.0e-8; },
        "lubricant property record\n     Pres-Viscosity Coeff     =  -1.0000E-08\n     This value must not be negative."},
       {9, [](Tracprop& t) { t.viscoeff(4) = -100.0; },

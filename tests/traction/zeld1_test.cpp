@@ -91,31 +91,37 @@ double simpson(const std::function<double(double)>& f) {
 }  // namespace
 
 TEST(TractionBalance, RacesTakeTheElementForcesAndMomentsTransferBetweenCentres) {
-  // Ball, ball in split races (three contacts), cylindrical roller spinning about the contact
-  // normals (slip along rolling changes sign along the roller; each lamina takes the curve's
-  // coefficient against its slip, a lamina without load none), tapered roller; then the
-  // cylindrical roller rolling on both races (equal surface speeds, inner race at 1): no slip at
-  // any lamina, the contact force is the normal load alone.
+  // Ball, ball in split races (three contacts), tapered roller in a general motion; cylindrical
+  // roller rolling on both races (equal surface speeds, inner race at 1): with a spin about the
+  // normals (slip along rolling antisymmetric along the roller, each lamina taking the curve's
+  // coefficient against its slip, a lamina without load none); without slip (normal load only);
+  // sliding axially at v (traction mu(v) Q across rolling, heat mu(v) v Q).
   const BearingCase cases[] = {BearingCase::kBallSi, BearingCase::kBallSi, BearingCase::kCylindricalSi,
-                               BearingCase::kTaperedSi, BearingCase::kCylindricalSi};
-  for (int n = 0; n < 5; ++n) {
+                               BearingCase::kTaperedSi, BearingCase::kCylindricalSi, BearingCase::kCylindricalSi};
+  for (int n = 0; n < 6; ++n) {
     auto b = pressed(cases[n], 1.0, n == 1);
     Model& m = b->m();
     auto& s = m.solutions;
     const auto& f = m.setupd1.bforcs;
     const double ri = m.vecmats.crs(3, 2, 1) / m.vecmats.cbs(3, 2, 1), ro = m.vecmats.cbs(3, 1, 1) / m.vecmats.crs(3, 1, 1);
     if (n == 2) s.conloaddis(5, 2, 1) = s.conwidthdis(5, 2, 1) = 0.0;  // a lamina without load
-    n == 4 ? move(m, 0.0, {ri, 0.0, 0.0}, ri * ro, 1.0) : move(m, 0.3, n == 2 ? zq::Vec3{-4.0, 0.0, 0.3} : kSpin, 0.1, 1.2);
+    n == 0 || n == 1 || n == 3 ? move(m, 0.3, kSpin, 0.1, 1.2) : move(m, 0.0, {ri, 0.0, n == 2 ? 0.3 : 0.0}, ri * ro, 1.0);
+    const double v = n == 5 ? 0.2 : 0.0, mu = n == 5 ? zeld3::zeld3(v, kCurve) : 0.0;
+    m.vecmats.revel(1, 1) = v;
     SCOPED_TRACE(n);
     expectBalanced(m, traction(m));
     EXPECT_EQ((s.resv(1, 1) > 0) + (s.resv(2, 1) > 0) + (s.resv(3, 1) > 0) >= 2, n != 4);
-    for (int k = 1; k <= 2 && n >= 2; ++k) {
-      EXPECT_TRUE(n != 4 || (f(1, k) == 0.0 && f(2, k) == 0.0 && std::abs(f(3, k) + s.conload(k, 1)) < 1e-15));
-      for (int j = 1; j <= m.revecs.ngrid && n == 2; ++j) {
-        const double v = s.conslipdis(j, k, 1), mu = s.conloaddis(j, k, 1) > 0.0 ? zeld3::zeld3(std::abs(v), kCurve) : 0.0;
-        EXPECT_NEAR(s.contracdis(j, k, 1), std::copysign(mu, v), 1e-15);
-      }
+    for (int k = 1; k <= 2 && n >= 4; ++k) {
+      EXPECT_TRUE(f(2, k) == 0.0 && std::abs(f(3, k) + s.conload(k, 1)) < 1e-15);
+      EXPECT_NEAR(std::abs(f(1, k)), mu * s.conload(k, 1), 1e-15);
+      EXPECT_NEAR(s.resv(k, 1), mu * v * s.conload(k, 1), 1e-15);
     }
+    for (int k = 1; k <= 2 && n == 2; ++k)
+      for (int j = 1; j <= m.revecs.ngrid; ++j) {
+        const double u = s.conslipdis(j, k, 1), c = s.conloaddis(j, k, 1) > 0.0 ? zeld3::zeld3(std::abs(u), kCurve) : 0.0;
+        EXPECT_NEAR(s.contracdis(j, k, 1), std::copysign(c, u), 1e-15);
+        EXPECT_TRUE(u != 0.0 && std::abs(u + s.conslipdis(m.revecs.ngrid + 1 - j, k, 1)) < 1e-15);
+      }
   }
 }
 
@@ -150,6 +156,9 @@ TEST(TractionHeat, HeatAndWearAreIntegralsOfTractionTimesSlipAndLoadTimesSlip) {
     const double wear = q * simpson([&](double x) { return (1 - x * x) * slip(x); });
     EXPECT_NEAR(s.resv(1, 1), heat, 1e-6 * heat);
     EXPECT_NEAR(s.rewr(1, 1), wear, 1e-6 * wear);
+    // Largest slip of the spin at the outermost Gauss point (1 + 0.8611363115940526) / 2.
+    const double smax = state == 0 ? w * a * (1 + 0.8611363115940526) / 2 : s.reracemaxslip(1, 1);
+    EXPECT_TRUE(std::abs(s.reracemaxslip(1, 1) - smax) < 1e-15 && s.reracetrac(1, 1) == (state < 2) * zeld3::zeld3(smax, kCurve));
     EXPECT_EQ(vm.kns(1, 1), 1 + (state == 1));
     EXPECT_NEAR(vm.xys(1, 1, 1), -x0 * (state == 1), 1e-6);
     EXPECT_NEAR(vm.xys(2, 1, 1), x0 * (state == 1), 1e-6);
@@ -172,6 +181,8 @@ TEST(TractionSymmetry, AxialMirrorImageOfAStateMirrorsItsLoadsAndMoments) {
   const auto &va = a->m().vecmats, &vb = b->m().vecmats;
   for (int k = 1; k <= 2; ++k) {
     EXPECT_TRUE(std::abs(sb.resv(k, 1) - sa.resv(k, 1)) + std::abs(sb.rewr(k, 1) - sa.rewr(k, 1)) < 1e-15);
+    EXPECT_NEAR(sb.repv(k, 1), sa.repv(k, 1), 1e-12 * sa.repv(k, 1));
+    EXPECT_TRUE(sa.repvx(1, k, 1) != 0.0 && std::abs(sb.repvx(1, k, 1) + sa.repvx(1, k, 1)) < 1e-9);
     ASSERT_EQ(vb.kns(k, 1), va.kns(k, 1));
     for (int p = 1; p <= va.kns(k, 1); ++p)
       EXPECT_NEAR(vb.xys(p, k, 1), -va.xys(va.kns(k, 1) + 1 - p, k, 1), 1e-9);
@@ -189,13 +200,13 @@ TEST(TractionResults, EveryContactResultIsWrittenAndLubricatedModelsNeedAFilm) {
       &S::filmthk, &S::filmmodfac, &S::rewr, &S::filmtemp, &S::reracemaxslip, &S::reracetrac,
       &S::resv, &S::repv, &S::contempr, &S::shearthinfac, &S::rollvel, &S::spintoroll};
   for (auto r : results) (s.*r).fill(7.0);
-  s.contracdis.fill(7.0), s.conslipdis.fill(7.0), s.npoints.fill(7), m.vecmats.kns.fill(7);
+  s.contracdis.fill(7.0), s.conslipdis.fill(7.0), s.npoints.fill(7), m.vecmats.kns.fill(7), m.setupd1.bforcs.fill(7.0);
   move(m, 0.3, kSpin, 0.1, 1.2);
   traction(m);
   for (int k = 1; k <= 4; ++k) {
     const bool loaded = s.conload(k, 1) > 0.0;
     for (auto r : results) EXPECT_TRUE(loaded || (s.*r)(k, 1) == 0.0) << k;
-    EXPECT_EQ(s.shearthinfac(k, 1), loaded ? 1.0 : 0.0);
+    EXPECT_TRUE(s.shearthinfac(k, 1) == loaded && (loaded || m.setupd1.bforcs(3, k) == 0.0));
     EXPECT_TRUE(loaded ? s.npoints(k, 1) >= 8 : s.npoints(k, 1) + m.vecmats.kns(k, 1) == 0);
     for (int j = s.npoints(k, 1) + 1; j <= 30; ++j)
       EXPECT_TRUE(s.contracdis(j, k, 1) == 0.0 && s.conslipdis(j, k, 1) == 0.0) << k << " " << j;
@@ -220,4 +231,5 @@ TEST(TractionResults, EveryContactResultIsWrittenAndLubricatedModelsNeedAFilm) {
   EXPECT_EQ(heat(1, 1.0, true), rolling);
   const double wet = heat(1, 0.0, true);
   EXPECT_TRUE(l.solutions.filmthk(2, 1) > 0.0 && std::isfinite(wet) && wet != rolling && sliding > 0.0);
+  EXPECT_GT(l.solutions.filmtemp(2, 1), l.opcond.racetemp(2));  // the sheared film is warmer
 }
