@@ -88,21 +88,26 @@ void crowncentre(Model& m, int j, zq::Vec3& bcbgra) {
   mul(rv.tra, rv.tbr, tbra);
   const double rc1 = g.recurcen(1, ire);
   const double rc2 = g.recurcen(2, ire);
-  double psi = std::atan(tbra(2, 3) / tbra(2, 2));
+  // The circle point lies in the race azimuth plane through the element centre: at the angle
+  // psi0 + a or psi0 + pi - a about the roller axis, sin a = sign(tbra(2, 2)) s; a circle that
+  // cannot reach the plane is taken at its nearest point.
+  const double psi0 = std::atan(tbra(2, 3) / tbra(2, 2));
+  double a = 0.0;
   if (rc1 != 0.0) {
-    // The circle point lies in the race azimuth plane through the element centre; a circle
-    // that cannot reach the plane is taken at its nearest point.
     double s = tbra(2, 1) * rc1 /
                (std::sqrt(tbra(2, 2) * tbra(2, 2) + tbra(2, 3) * tbra(2, 3)) * rc2);
     s = std::fmax(-1.0, std::fmin(1.0, s));
-    psi += std::atan(s / std::sqrt(1.0 - s * s));
+    if (tbra(2, 2) < 0.0) s = -s;
+    a = std::atan(s / std::sqrt(1.0 - s * s));
   }
+  const double psi = psi0 + a;
   zq::Vec3 bcb{rc1, -rc2 * std::sin(psi), rc2 * std::cos(psi)};
   mv(tbra, bcb, bcbgra);
   if (m.constants.sig(j) * bcbgra(3) > 0.0) {
-    // The centre lies on the side of the race: take the opposite point of the circle.
-    bcb(2) = -bcb(2);
-    bcb(3) = -bcb(3);
+    // The centre lies on the side of the race: take the circle's other point in that plane
+    // (the opposite point of the circle lies off it by twice the skew times the axial offset).
+    bcb(2) = rc2 * std::sin(psi0 - a);
+    bcb(3) = -rc2 * std::cos(psi0 - a);
     mv(tbra, bcb, bcbgra);
   }
 }
@@ -313,9 +318,11 @@ void pointcontact(Model& m, Host& h) {
       sol.conpress(j, ire) = 3.0 * q / (2.0 * c.pi * a * b);
       stiff = 1.5 * q / delta;
     } else {
-      // Near-line ellipse: the line law over the element's profile length; tangent stiffness.
-      const double l = c.sig(j) > 0.0 ? g.reconlmt(2, ire) - g.reconlmt(1, ire)
-                                      : 2.0 * g.reconlmt(2, ire);
+      // Near-line ellipse: the line law over the element's profile length between its corner
+      // radii, against either race (twice the upper limit would exceed the profile of a
+      // tapered roller, whose profile lies about rerad tan(half angle), or of unequal
+      // corners); tangent stiffness.
+      const double l = g.reconlmt(2, ire) - g.reconlmt(1, ire);
       a = l / 2.0;
       zelc6::zelc6(m, 1, delta, c.qrerace.sub<2>(j), l, s, b, stiff, q);
       sol.conpress(j, ire) = q / (c.pi * a * b);

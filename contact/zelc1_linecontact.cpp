@@ -395,19 +395,24 @@ void newcontlmts(Model& m, Host& h) {
   const double lim[3] = {0.0, g.reconlmt(1, ire), g.reconlmt(2, ire)};
   const std::function<double(double)> f = [&m](double x) { return zelc5::zelc5(m, x); };
 
-  // Scan both halves of the profile from its ends inward for positive interference.
+  // Scan both halves of the profile from its ends inward to the centre of the roller's land
+  // (where a lightly loaded strip lies: off x = 0 on a tapered roller or with a land offset)
+  // for positive interference. Scan point n of end i: cen + kScan[n] (lim[i] - cen), written
+  // so that the first point is the profile limit itself.
+  const double cen = (g.recenlmt(1, ire) + g.recenlmt(2, ire)) / 2.0;
+  const auto at = [cen](double frac, double end) { return end - (1.0 - frac) * (end - cen); };
   h.jl[1] = h.jl[2] = 0;
   double fmax = -1.0e10;
   for (int n = 1; n <= 5 && (h.jl[1] == 0 || h.jl[2] == 0); ++n) {
     for (int i = 1; i <= 2; ++i) {
       if (h.jl[i] != 0) continue;
-      const double x = kScan[n] * lim[i];
+      const double x = at(kScan[n], lim[i]);
       const double fx = f(x);
       fmax = std::max(fmax, fx);
       if (fx > tol) {
         h.jl[i] = n;
         h.xj[i] = x;
-        if (n > 1) h.xjk[i] = kScan[n - 1] * lim[i];
+        if (n > 1) h.xjk[i] = at(kScan[n - 1], lim[i]);
       }
     }
   }
@@ -425,14 +430,14 @@ void newcontlmts(Model& m, Host& h) {
     if (h.jl[i] != 0) continue;
     const double side = lim[3 - i];
     h.jl[i] = 2;
-    h.xj[i] = kScan[2] * side;
+    h.xj[i] = at(kScan[2], side);
     h.xjk[i] = side;
     for (int n = 4; n >= 2; --n) {
-      const double x = kScan[n] * side;
+      const double x = at(kScan[n], side);
       if (f(x) > tol) {
         h.jl[i] = n;
         h.xj[i] = x;
-        h.xjk[i] = kScan[n + 1] * side;
+        h.xjk[i] = at(kScan[n + 1], side);
         break;
       }
     }

@@ -5,7 +5,7 @@
 // series of the circular sagitta, so the profile is continuous at the land ends and never
 // rises above the cone (also for a land offset along the roller). Race: the curvature-centre
 // radius of a grooved race, or the raceway cone with its crown and the imperfections (varying
-// taper and land offset, out-of-round ellipse, waviness).
+// taper and land offset, out-of-round ellipse of the raceway, waviness).
 #include "contact/zelc7.h"
 
 #include <cmath>
@@ -68,13 +68,21 @@ double zelc7(Model& m, int k, int n, int mode, double x, double phi) {
   const double a2 = g.rlradvar(2, seg);
   const double a3 = g.rlradvar(3, seg);
   if (mode == 1) {
-    // Out-of-round: ellipse with semi-axes r + a1 (at angle a3) and r + a2, in polar form.
+    // Out-of-round: the raceway is an ellipse with semi-axes rw + a1 (at angle a3) and rw + a2,
+    // in polar form. A curved race carries its curvature centre with its raceway: the centre
+    // radius moves by the raceway's deviation at phi. The ellipse is never formed on the
+    // centre radius itself, which is 0 for a spherical outer race and negative where the
+    // centre lies beyond the bearing axis (spherical tapered races): the squares would lose
+    // its sign.
     if (a1 == a2) return r + a1;  // a circle: exact
-    const double ax = r + a1;
-    const double bx = r + a2;
+    const bool curved = g.racecurrad(seg) <= crnlmt;
+    const double rw = !curved ? r : c.sig(seg) > 0.0 ? g.racerad(2, seg) : g.racerad(1, seg);
+    const double ax = rw + a1;
+    const double bx = rw + a2;
     const double cs = std::cos(phi - a3);
     const double sn = std::sin(phi - a3);
-    r = 1.0 / std::sqrt(cs * cs / (ax * ax) + sn * sn / (bx * bx));
+    const double e = 1.0 / std::sqrt(cs * cs / (ax * ax) + sn * sn / (bx * bx));
+    r = curved ? r + (e - rw) : e;
   } else if (mode == 2) {
     // Waviness: amplitude a1, wave number a2, phase a3.
     r = r + a1 * std::sin(a2 * phi + a3);

@@ -345,8 +345,11 @@ void zela5(Model& m, int& mode, double& beta, zq::FRef<const double, 2> xc,
            zq::FRef<const double, 8> sa, zq::FRef<const double, 6> raceangvel, zq::Vec3Ref omega,
            double& orbspeed, zq::FRef<double, 2> sr) {
   if (mode < 0 || mode > 4) throw std::invalid_argument("zela5: mode must be 0 to 4");
-  Context c{m, mode, beta, xc, rad, cb, cr, raceangvel, {}, {}, {}, {}, orbspeed,
-            orbspeed != 0.0};
+  // The orbital speed is prescribed only for an element without inner-race contact; with both
+  // contacts it is always solved, whatever the host left in it.
+  const bool orbgiven = orbspeed != 0.0 && xc(2) == 0.0;
+  Context c{m, mode, beta, xc, rad, cb, cr, raceangvel, {}, {}, {}, {},
+            orbgiven ? orbspeed : 0.0, orbgiven};
   // Contact frames R1(out-of-plane angle) R2(contact angle), azimuth to contact.
   for (int j = 1; j <= 2; ++j) {
     const double cp = ca(2 * j - 1), sp = sa(2 * j - 1), cx = ca(2 * j), sx = sa(2 * j);

@@ -24,8 +24,9 @@ namespace zela5 {
 //       contact j: the contact frame is R1(out-of-plane) R2(contact angle) of the azimuth frame.
 // raceangvel: absolute angular velocities of race 1 (1-3) and race 2 (4-6), azimuth components.
 // omega out: element angular velocity relative to the azimuth frame, azimuth components.
-// orbspeed in/out: orbital speed; a nonzero value in is kept (an element without inner
-//       contact) and the spin follows from rolling at the outer contact; 0 in: solved.
+// orbspeed in/out: orbital speed; for an element without inner contact (xc(2) = 0) a nonzero
+//       value in is kept and the spin follows from rolling at the outer contact; otherwise the
+//       value in is ignored and the orbital speed solved.
 // sr out: spin-to-roll ratio of contact j, relative angular velocity of race minus element,
 //       component along the normal over the component along the contact's first axis.
 // Leaves the element's motion in vecmats::revel(:, ire) = (0, 0, orbspeed) and

@@ -2,7 +2,8 @@
 // force component, or 444.82216 N / 100 lbf when no force is applied), length scale (half the
 // rolling-element diameter), time scale sqrt(m slen / (g_c sforce)) and the derived factors of
 // stiffness, moment, acceleration, velocity, angular velocity (rpm), power, pressure and angular
-// acceleration. A non-positive element diameter or mass cannot be scaled and stops the run.
+// acceleration. A non-positive element diameter or mass, or a traction curve that the velocity
+// scale would carry beyond the range of numbers, stops the run.
 #include <algorithm>
 #include <cmath>
 
@@ -16,6 +17,29 @@ namespace {
 
 // Default force scale by unit system: 100 lbf in N, and 100 lbf.
 constexpr double kQload[2] = {444.82216, 100.0};
+
+// A traction curve of the given form (five coefficients as the traction-curve builder leaves
+// them, user units) must stay within the range of numbers in the non-dimensional form, which
+// multiplies coefficients 2 and 3 by the velocity scale and divides the break speed
+// (coefficient 4) of the piecewise-linear form by it: a slope near the largest double would
+// become infinite there and undefined at zero slip.
+void checkcurve(Model& m, const char* what, int type, double c2, double c3, double c4) {
+  const double v = m.constants.cvel;
+  const double given[3] = {c2, c3, c4};
+  const double scaled[3] = {c2 * v, c3 * v, type == 0 ? c4 / v : c4};
+  for (int k = 0; k < 3; ++k) {
+    if (std::isfinite(scaled[k])) continue;
+    m.devices.report.write(
+        "/,5X,\"Execution terminating due to a traction curve beyond the range of the\","
+        "\" computation\",/,5X,\"on the \",A,\".\",/,5X,"
+        "\"Curve Coefficient \",I1,\"  = \",E12.5,/,5X,"
+        "\"Velocity Scale       = \",E12.5,1X,A6,/,5X,"
+        "\"The coefficient cannot be put in the non-dimensional form: check the\",/,5X,"
+        "\"traction record.\",/,/",
+        {what, k + 2, given[k], v, m.units.uvel});
+    zq::stopRun("zela1::scalefactors");
+  }
+}
 
 }  // namespace
 
@@ -69,6 +93,14 @@ void scalefactors(Model& m) {
         {c.sforce, m.units.uforce, g.bredia, m.units.ulen, g.bremass, m.units.umass});
     zq::stopRun("zela1::scalefactors");
   }
+
+  const auto& tp = m.tracprop;
+  checkcurve(m, "re/race traction curve of race 1", tp.ktractype, tp.reracecoeff(2, 1),
+             tp.reracecoeff(3, 1), tp.reracecoeff(4, 1));
+  checkcurve(m, "re/race traction curve of race 2", tp.ktractype, tp.reracecoeff(2, 2),
+             tp.reracecoeff(3, 2), tp.reracecoeff(4, 2));
+  checkcurve(m, "race/flange traction curve", tp.krftractype, tp.reflngcoeff(2),
+             tp.reflngcoeff(3), tp.reflngcoeff(4));
 }
 
 }  // namespace zela1

@@ -659,7 +659,10 @@ void sphericalGeometry(Model& m) {
          "\"The pitch diameter, given or from the clearance, must be greater than zero.\",/,/",
          {g.pitchdia, g.freeintcls, g.racecurrad(1)});
   }
-  const double c1 = (1.0 - (g.freeintcls / 2.0) / g.racecurrad(1)) * ca;
+  // No-load contact angle and free end play from the gap on the contact line (the inner race
+  // shifted axially until a roller touches both spheres), not from the diametral clearance,
+  // which is about twice that gap over cos a0.
+  const double c1 = (1.0 - (gap / 2.0) / g.racecurrad(1)) * ca;
   // A cosine above 1 has no angle; one of zero or less would be an angle of 90 deg or more.
   // (With a positive pitch diameter and a free angle below 90 deg, c1 >= D cos a0 / (2 Ro).)
   if (!(c1 > 0.0 && c1 <= 1.0)) {
@@ -671,7 +674,7 @@ void sphericalGeometry(Model& m) {
   }
   const double s1 = std::sqrt(1.0 - c1 * c1);
   m.zela1.conangnoload = std::atan(s1 / c1) * cang;
-  g.freeendplay = g.freeintcls * sa + 2.0 * (s1 - sa) * g.racecurrad(1);
+  g.freeendplay = gap * sa + 2.0 * (s1 - sa) * g.racecurrad(1);
   g.racerad(2, 1) = (g.pitchdia + (d + gap) * ca) / 2.0;
   g.racerad(1, 2) = (g.pitchdia - (d + gap) * ca) / 2.0;
   g.racecurcen(1, 2) = ((g.racecurrad(1) - d - gap) + g.racecurrad(2)) * sa;

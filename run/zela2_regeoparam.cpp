@@ -173,8 +173,11 @@ void regeoparam(Model& m) {
         kt = (g.recrn(i) >= crnlmt || w > 0.0) ? 1 : -1;
       }
       g.kcontype(j, i) = kt;
-      sol.conlmts(1, j, i) = std::max(-w, g.reconlmt(1, i));
-      sol.conlmts(2, j, i) = std::min(w, g.reconlmt(2, i));
+      // First strip of a line contact: the land within the profile limits (about x = 0 a
+      // tapered roller's strip would start off its land, and a short land's loaded strip would
+      // be missed altogether; a straight roller's strip is its whole profile).
+      sol.conlmts(1, j, i) = std::max(g.recenlmt(1, i), g.reconlmt(1, i));
+      sol.conlmts(2, j, i) = std::min(g.recenlmt(2, i), g.reconlmt(2, i));
     }
   }
 }

@@ -278,6 +278,16 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "\n     Input coefficients" + std::string(54, ' ') +
            "\n       0.0000E+00  8.0000E-02  1.0000+308  0.0000E+00\n\n"
            "     Execution terminated due to error code.\n\n\n\n"},
+      // A slope of 1E307 gives C = 1.25E308, finite, but the non-dimensional form multiplies it
+      // by the velocity scale slen/stime, stime = sqrt(m slen/sforce): the roller mass
+      // pi rho S L/12 = 9.3704E-3 kg (S = (D + d) d + D^2, d = D - 2 L tan 2 deg, rho 7827),
+      // slen 5.3 mm, sforce 4000 N give 47.565 m/s and C beyond the range of numbers.
+      {"traction slope 1E307", "tapered-si.txt", "FLNGTRAC", "0.0 0.08 1.0E307 0.0 0.0",
+       "zela1::scalefactors",
+       "     Curve Coefficient 3  =  1.25000+308\n"
+       "     Velocity Scale       =  4.75650E+01  (m/s)\n"
+       "     The coefficient cannot be put in the non-dimensional form: check the\n"
+       "     traction record.\n\n\n"},
       // Shell T9 far above its range: the Tait bulk modulus underflowed to 0 and at zero
       // pressure the Tait factor was 0/0, printed as a NaN relative volume.
       {"Shell T9 at 232532 K", "ball-si.txt", "TEMPS", "320.0 325.0 320.0 325.0 232532.0",

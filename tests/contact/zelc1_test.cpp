@@ -335,13 +335,14 @@ TEST(LineContact, StripLoadedAtItsEndsOnlyOrWithAFailedEndSearch) {
   EXPECT_NEAR(s.conwidthb(1, 1) / bw, 1.0, 1e-12);
   EXPECT_NEAR(s.conpress(1, 1) * kPi * bw / (2.0 * w), 1.0, 1e-12);
   // Tilted by a2 and apart at the middle, one half presses in: delta(x) = d0 + cos a2 - 1 -
-  // x sin a2 on the outer race; the scan takes the strip from that half's profile end to the root.
-  for (double a2 : {4e-4, -4e-4}) {
-    p = pressIn(m, 1, -1.0e-4);
+  // x sin a2 on the outer race; the scan takes the strip from that half's profile end to the
+  // root, at 0.25 or (d0 = -3.2e-4) 0.8 of the half.
+  for (auto [d0, a2] : {std::pair(-1.0e-4, 4e-4), std::pair(-1.0e-4, -4e-4), std::pair(-3.2e-4, -4e-4)}) {
+    p = pressIn(m, 1, d0);
     std::tie(p.u[3], p.u[4]) = std::tuple(a2, 0.0);
     contactAt(m, p);
     const int end = a2 > 0 ? 1 : 2;
-    EXPECT_NEAR(s.conlmts(3 - end, 1, 1), (-1.0e-4 + std::cos(a2) - 1.0) / std::sin(a2), 1e-6);
+    EXPECT_NEAR(s.conlmts(3 - end, 1, 1), (d0 + std::cos(a2) - 1.0) / std::sin(a2), 1e-6);
     EXPECT_EQ(s.conlmts(end, 1, 1), m.brggeom.reconlmt(end, 1));
   }
   p = pressIn(m, 1, 3.0e-4);
@@ -349,6 +350,55 @@ TEST(LineContact, StripLoadedAtItsEndsOnlyOrWithAFailedEndSearch) {
   EXPECT_GT(contactAt(m, p), 0.0);
   EXPECT_TRUE(e.ierind == 113 && e.jerind == 1 && e.iterminate == 0 && e.numm == 1) << e.ierind;
   EXPECT_EQ(e.imess(1), "Error in LineContact procedure in Zelc1");
+}
+
+TEST(LineContact, LightlyLoadedShortLandOffTheAxisOriginIsFoundAtSetUpAndAfterSeparation) {
+  // A tapered roller's land lies about rerad tan(half angle) = 0.033 slen, half length 0.019:
+  // pressed in at its land only, the strip stays clear of x = 0. The crown drops alike on both
+  // sides: the strip encloses the land, centred on it, from the set-up's first strip (the land)
+  // and again after the contact was lost; ends to the root finder's relative step 1e-6.
+  auto b = bearing(BearingCase::kTaperedSi, [](Model& m) { m.brggeom.brecenlen = 0.0002; });
+  Model& m = b->m();
+  const double lo = m.brggeom.recenlmt(1, 1), hi = m.brggeom.recenlmt(2, 1), *e = &m.solutions.conlmts(1, 2, 1);
+  EXPECT_TRUE(e[0] == lo && e[1] == hi && lo > 0.0);
+  const double q = contactAt(m, pressIn(m, 2, -5.0e-6));
+  EXPECT_TRUE(q > 0.0 && e[0] < lo && e[1] > hi && std::abs(e[0] + e[1] - lo - hi) < 1e-6);
+  EXPECT_EQ(contactAt(m, pressIn(m, 2, -2.0e-5)), 0.0);
+  EXPECT_NEAR(contactAt(m, pressIn(m, 2, -5.0e-6)) / q, 1.0, 1e-6);
+}
+
+TEST(NearLineContact, LengthIsTheRollerBetweenItsCornersOnBothRaces) {
+  // A tapered roller crowned 50 m without land: a near-line ellipse (F > 0.9995) on both cones,
+  // half length (15 - 0.8 - 0.6)/2 mm, half the roller less both corner radii.
+  auto b = bearing(BearingCase::kTaperedSi, [](Model& m) { m.brggeom.brecrn = 50.0, m.brggeom.brecenlen = 0.0; });
+  for (int j : {1, 2}) {
+    const auto& s = (contactAt(b->m(), pressIn(b->m(), j, 2.0e-4)), b->m().solutions);
+    EXPECT_TRUE(s.curfunc(j, 1) > 0.9995 && std::abs(s.conwidtha(j, 1) * b->m().constants.slen - 0.0068) < 1e-13);
+  }
+}
+
+TEST(PointContact, CrownCentreOfASkewedRollerLiesOnItsCircleInTheAzimuthPlane) {
+  // Crown centres form a circle about the roller axis (axial rc1, radius rc2); a contact takes
+  // its point in the race azimuth plane through the element centre, skewed 1e-3 rad or not.
+  for (auto bc : {BearingCase::kTaperedSi, BearingCase::kSphericalTaperedSi})
+    for (int j : {1, 2}) {
+      auto b = bearing(bc, [](Model& m) { m.brggeom.brecenlen = 0.0; });
+      Pose p = pressIn(b->m(), j, 1.0e-4);
+      std::tie(p.u[3], p.u[4]) = std::tuple(2.0e-3, 1.0e-3);
+      contactAt(b->m(), p);
+      const Revecs& v = b->m().revecs;
+      const double c1 = v.bcbgrs(1, j), c2 = v.bcbgrs(2, j), c3 = v.bcbgrs(3, j), r1 = b->m().brggeom.recurcen(1, 1);
+      EXPECT_NEAR(v.tras(2, 2, j) * c2 + v.tras(2, 3, j) * c3, 0.0, 1e-12) << int(bc) << j;
+      EXPECT_NEAR(c1 * c1 + c2 * c2 + c3 * c3, r1 * r1 + std::pow(b->m().brggeom.recurcen(2, 1), 2), 1e-10);
+    }
+}
+
+TEST(ContactFrame, ConstantTaperImperfectionTurnsTheConeContactAngle) {
+  // Inner cone 1 mrad steeper all round: contact angle pi + 10 deg + 1e-3, frame turned by it.
+  auto b = bearing(BearingCase::kTaperedSi, [](Model& m) { m.brggeom.rltaper(1, 2) = 1.0e-3; });
+  contactAt(b->m(), pressIn(b->m(), 2, 2.0e-4));
+  const double phi = kPi + 10.0 * kPi / 180.0 + 1.0e-3;
+  EXPECT_TRUE(std::abs(b->m().solutions.conang(2, 1, 1) - phi) < 1e-15 && std::abs(b->m().vecmats.tacs(3, 1, 2, 1) - std::sin(phi)) < 1e-15);
 }
 
 TEST(RaceContact, StraightElementInAGrooveIsAProgrammingFault) {

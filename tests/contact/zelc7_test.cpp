@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <memory>
+#include <tuple>
 
 #include "contact/zelc7.h"
 #include "model/model.h"
@@ -205,6 +206,20 @@ TEST(ProfileRadius, OutOfRoundRaceIsAnEllipse) {
   g.rlradvar(1, 1) = 0.01;
   g.rlradvar(2, 1) = 0.01;
   EXPECT_EQ(zelc7::zelc7(*m, 2, 0, 1, 0.0, 1.234), 6.01);
+}
+
+TEST(ProfileRadius, OutOfRoundCurvedRaceCarriesItsCentreWithTheRaceway) {
+  // The raceway (radius 6) is the ellipse: at its axes the curvature centre moves by a1 and a2,
+  // also on the axis (spherical outer race) and beyond it (spherical tapered cup).
+  auto m = profileModel();
+  auto& g = m->brggeom;
+  g.racecurrad(1) = 0.52;
+  std::tie(g.rlradvar(1, 1), g.rlradvar(2, 1), g.rlradvar(3, 1)) = std::tuple(0.003, -0.002, 0.7);
+  for (double centre : {5.48, 0.0, -8.5}) {
+    g.racecurcen(2, 1) = centre;
+    EXPECT_NEAR(zelc7::zelc7(*m, 2, 0, 1, 0.0, 0.7), centre + 0.003, 1e-14);
+    EXPECT_NEAR(zelc7::zelc7(*m, 2, 0, 1, 0.0, 0.7 + kPi / 2.0), centre - 0.002, 1e-14);
+  }
 }
 
 TEST(ProfileRadius, WavinessAndOtherModes) {

@@ -158,6 +158,38 @@ TEST(FatigueLives, ThickFilmModificationConstantsAndInvariants) {
   for (std::size_t i = 0; i < ref.size(); ++i) EXPECT_NEAR(now[i], ref[i], 1e-12 * ref[i]) << i;
 }
 
+// Film 4.8e-7 m on roughness 1e-7 m everywhere, traction 0.5: the asperity fraction is the tail at
+// 4.8 - 0.4 of the normal law's series, A = 5.2315673e-6 (erfc: 3 % more), no asperity traction
+// (lambda >= 4.3); the STLE curve reads 2.62 + 0.4 x 0.21 = 2.704. STLE: 3.0 x 1.5 x exp(0.2) x
+// 2.704. Tallian: am / X^(1/beta) = 0.0462321 (rotating race), ^0.9 (fixed race), with X = (0.077
+// x 0.39^11.728 + 1.5 A ds 0.64375^11.728 + 900 x 0.15575^11.728) / 1.6e-5, ds = 40 x 0.0306 /
+// sigma^2, sigma = 0.02683 (1e-4 mm)^0.2607 (all by hand). Then tractions differing by element
+// (mirror-symmetric): solving 1..5 (2..5 twice), 6..9 mirroring 5..2, gives the full set's lives.
+TEST(FatigueLives, MixedFilmLawsAndMirroredElements) {
+  auto run = ballState();
+  Model& m = *run->model;
+  auto& s = m.solutions;
+  auto& a4 = m.setupa4;
+  for (int k = 1; k <= 2; ++k)
+    for (int j = 1; j <= 9; ++j) s.filmthk(k, j) = 4.8e-7, s.reracetrac(k, j) = 0.5;
+  zelf1::zelf1(m);
+  for (auto [a, b] : {std::pair{s.racelifeih(2, 3) / s.racelifeih(2, 1), 14.86202876129295},
+                      {s.relifelpm(3) / s.relifelpm(1), 14.86202876129295},
+                      {s.racelifevk(2, 2) / s.racelifevk(2, 1), 0.04623208228124814},
+                      {s.racelife(1, 2) / s.racelife(1, 1), 0.06287081771691576}})
+    EXPECT_LT(rel(a, b), 1e-12) << a;
+  for (int j = 1; j <= 9; ++j) s.reracetrac(1, j) = s.reracetrac(2, j) = 0.1 * std::min(j, 11 - j);
+  a4.ib = 9, a4.sx.fill(1.0), a4.njb.fill(0);
+  zelf1::zelf1(m);
+  const auto full = lives(s);
+  a4.ib = 5;
+  for (int j = 2; j <= 5; ++j) a4.sx(j) = 2.0, a4.njb(11 - j) = j;
+  for (int j = 6; j <= 9; ++j) s.conload(1, j) = s.conload(2, j) = 1.0;  // never read
+  zelf1::zelf1(m);
+  const auto half = lives(s);
+  for (std::size_t i = 0; i < full.size(); ++i) EXPECT_NEAR(half[i], full[i], 1e-13 * full[i]) << i;
+}
+
 // Inner race unloaded, inner race turning with the cage, no contact pressure: xinf where nothing
 // fatigues, capacities and STLE factor 0 at the unloaded heaviest contact, never NaN or infinity;
 // no life-modification codes: modified lives are the basic ones.
@@ -181,6 +213,20 @@ TEST(FatigueLives, EdgeStatesGiveLimitValuesNotNaN) {
   const auto& e = after([](Model& m) { m.options.klifemod = {0, 0}, m.options.klifemodre = 0; });
   for (int t : {2, 3})
     EXPECT_EQ(e.racelife(1, t) / e.racelife(1, 1) + e.relifeihm(t) / e.relifeihm(1), 2.0);
+  // Both contact-loss flags, both races at rest: every life infinite, no capacity written.
+  const auto& g = after([](Model& m) { m.solutions.kconload = {1, 1}; });
+  const auto& h = after([](Model& m) { m.vecmats.raceangvel(1, 2) = 0.0; });
+  for (const Solutions* x : {&g, &h}) {
+    EXPECT_EQ(std::min({x->relifeih(9, 3), x->racelife(1, 2), x->brglifevk(1)}), kXinf);
+    EXPECT_EQ(x->qcapacity(2), 0.0);
+  }
+  // Dry contacts of perfectly smooth surfaces: Tallian lives 0, STLE factor 0.19 at lambda 0.
+  const auto& z = after([](Model& m) {
+    for (int k = 1; k <= 2; ++k) m.fatiguecons.rmsaspht(k) = m.fatiguecons.sigtheta(k) = 0.0;
+    m.solutions.filmthk.fill(0.0);
+  });
+  EXPECT_EQ(z.racelife(1, 2) + z.brglifeih(2) + z.relifelpm(2), 0.0);
+  EXPECT_EQ(z.stlelubfac(2) + z.stlelamda(2), 0.19);
 }
 
 // Line-contact models, three silicon-nitride balls (elastic ratio 1.2): a contact at its capacity

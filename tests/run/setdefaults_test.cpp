@@ -594,6 +594,11 @@ TEST(SphericalGeometry, PitchAndClearanceRoundTrip) {
   // (outer on the axis) Ro + Ri - D apart.
   const double dc = g.racecurrad(1) + g.racecurrad(2) - g.bredia;
   EXPECT_NEAR(std::hypot(g.racecurcen(1, 2), g.racecurcen(2, 2) + g.freeintcls / 2.0), dc, 1e-15);
+  // Free end play: the axial travel that brings the sphere centres, e apart at a0, Dc apart:
+  // sqrt(Dc^2 - (e cos a0)^2) - e sin a0 (the defaults' form, 2 Ro for Dc, within 2 % here).
+  const double e = std::hypot(g.racecurcen(1, 2), g.racecurcen(2, 2)), a0 = 10.0 * kDeg;
+  const double play = std::sqrt(dc * dc - std::pow(e * std::cos(a0), 2)) - e * std::sin(a0);
+  EXPECT_NEAR(g.freeendplay, play, 2e-2 * play);
   Bearing n(3);
   n->brggeom.freeintcls = 0.0;
   n->brggeom.pitchdia = (2.0 * 0.0408 - 0.01) * std::cos(10.0 * kDeg);
@@ -919,12 +924,14 @@ TEST(SetDefaultsStops, ExactBlocks) {
        "     Free Int Clearance      =   2.8106E-01\n"
        "     Outer Race Radius       =   4.0800E-02\n"
        "     The pitch diameter, given or from the clearance, must be greater than zero.\n\n\n"},
-      // c1 = (1 + 0.002/0.0816) x 0.98480775 = 1.0089452.
-      {"no no-load angle", 3, [](Model& m) { m.brggeom.freeintcls = -2.0e-3; },
+      // Gap on the contact line g = Dc - (sqrt(Dc^2 - (c/2)^2 sin^2 a0) - (c/2) cos a0) =
+      // 0.0716 - (0.0715992 + 0.0019696) = -1.96877e-3; c1 = (1 - g/0.0816) x 0.98480775 =
+      // 1.0085683.
+      {"no no-load angle", 3, [](Model& m) { m.brggeom.freeintcls = -4.0e-3; },
        "     Free internal clearance on the spherical roller geometry record\n"
        "     gives no no-load contact angle\n"
-       "     Free Int Clearance      =  -2.0000E-03\n"
-       "     Cosine of contact angle =   1.0089E+00\n\n\n"},
+       "     Free Int Clearance      =  -4.0000E-03\n"
+       "     Cosine of contact angle =   1.0086E+00\n\n\n"},
       {"crown radius zero", 3, [](Model& m) { m.brggeom.brecrn = 0.0; },
        "     Invalid roller crown radius on the spherical roller geometry input record\n"
        "     Roller Crown Radius =   0.0000E+00\n"

@@ -763,6 +763,7 @@ void atRest(Model& m) { zqtest::noGrowth(m); }
 void landOffset(Model& m) {
   for (int i = 1; i <= m.brggeom.nre; ++i) m.brggeom.recenlenoffset(i) = 1.0e-3;
 }
+void noRib(Model& m) { m.brggeom.kflngind(1, 2) = m.brggeom.kflngindr(2) = m.brggeom.kflnginds = 0; }
 
 TEST(NoLoadContacts, EveryElementTouchesRaceOneAndTheSolvedRaceTouchesWithoutOverlap) {
   struct Variant {
@@ -782,13 +783,15 @@ TEST(NoLoadContacts, EveryElementTouchesRaceOneAndTheSolvedRaceTouchesWithoutOve
       variants.push_back({"ball-variations-si.txt", edit, change});
   variants.push_back({"cylindrical-si.txt", nullptr, landOffset});
   variants.push_back({"tapered-si.txt", nullptr, landOffset});
+  variants.push_back({"spherical-tapered-si.txt", nullptr, noRib});
   for (const Variant& v : variants) {
     const char* what = v.edit == innerShim       ? " inner shim"
                        : v.edit == innerShimBack ? " inner shim, Fx < 0"
                        : v.edit == outerShim     ? " outer shim"
                        : v.edit                  ? " Fx < 0"
                        : v.change == atRest      ? ""
-                       : v.change                ? " land offset"
+                       : v.change == landOffset  ? " land offset"
+                       : v.change                ? " no rib"
                                                  : "";
     SCOPED_TRACE(std::string(v.file) + what + (v.change == atRest ? " at rest" : ""));
     auto run = zqtest::setUpExample(v.file, v.edit, v.change);
