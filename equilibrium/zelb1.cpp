@@ -1,17 +1,20 @@
 // Final sweep over all bodies in the converged state: unpacks positions, frames (passive, zelb2
 // convention), velocities and angular velocities of every rolling element and race from
-// genvecs::x and evaluates the race fits once; the contacts and traction of every element,
-// summed into the race reactions, follow the unpacking.
+// genvecs::x, evaluates the race fits once, then the contacts and traction of every element,
+// summed into the race reactions on both races.
 // Non-dimensional; element vectors in cylindrical (axial, radius, azimuth) or inertial Cartesian
 // components as named, angular velocities in body components (reangveli: azimuth components).
 #include "equilibrium/zelb1.h"
 
 #include <cmath>
 
+#include "contact/zelc1.h"
 #include "contact/zelc2.h"
 #include "model/model.h"
 #include "numerics/zelb2.h"
 #include "numerics/zelb3.h"
+#include "run/zela9.h"
+#include "traction/zeld1.h"
 
 namespace zelb1 {
 
@@ -218,11 +221,29 @@ void zelb1(Model& m) {
   m.solutions.racemoment.fill(0.0);
   posandvels(m);
   zelc2::zelc2(m);
-  // Per element i = 1..nre the sweep follows here, once the race contact routine zelc1 exists:
-  // ire = i; zelc1 (zela9 on an error record); zeld1(bfor, bmom, rfor, rmom) (zela9 on an
-  // error record); for race j = 1, 2: raceforce(:, j) += inerttoiaz(:, :, i)^T (rfor(:, j) +
-  // revecs::raceflngfor(:, j)) and racemoment(:, j) += racetoiaz(:, :, j, i)^T (rmom(:, j) +
-  // revecs::raceflngmom(:, j)). Until then the race reactions stay zero.
+
+  // Every element: its contacts, then their traction; each routine's error record is reported
+  // at once, so that a failure of one element is not lost to the next. The race reactions sum
+  // the traction and flange forces on each race (inertial frame) and their moments about the
+  // race centre (race frame).
+  auto& vm = m.vecmats;
+  auto& s = m.solutions;
+  zq::Vec3 bfor, bmom;
+  zq::FArray<double, 3, 2> rfor, rmom;
+  for (int i = 1; i <= m.brggeom.nre; ++i) {
+    m.revecs.ire = i;
+    zelc1::zelc1(m);
+    if (m.errors.ierind != 0) zela9::zela9(m);
+    zeld1::zeld1(m, bfor, bmom, rfor, rmom);
+    if (m.errors.ierind != 0) zela9::zela9(m);
+    const auto& rv = m.revecs;
+    for (int j = 1; j <= 2; ++j)
+      for (int n = 1; n <= 3; ++n)
+        for (int r = 1; r <= 3; ++r) {
+          s.raceforce(n, j) += vm.inerttoiaz(r, n, i) * (rfor(r, j) + rv.raceflngfor(r, j));
+          s.racemoment(n, j) += vm.racetoiaz(r, n, j, i) * (rmom(r, j) + rv.raceflngmom(r, j));
+        }
+  }
 }
 
 }  // namespace zelb1

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "contact/zelc1.h"
 #include "model/model.h"
 #include "report/zela3.h"
 #include "run/zela9.h"
@@ -45,6 +46,15 @@ void tractioncurves(Model& m, int j, TractionEval eval) {
   auto& rep = m.devices.report;
   TracoutOff off{m};
   m.revecs.ire = j;
+  // The traction routine reads the contact frames and, for rollers, the lamina data of the
+  // element's last contact evaluation, which the final sweep left for the last element: the
+  // contacts of this element are evaluated again in the same final state (same results). Its
+  // end wear was already turned into a volume rate by the totals and is kept as it is.
+  const double endwear1 = s.reendwr(1, j), endwear2 = s.reendwr(2, j);
+  zelc1::zelc1(m);
+  if (m.errors.ierind != 0) zela9::zela9(m);
+  m.solutions.reendwr(1, j) = endwear1;
+  m.solutions.reendwr(2, j) = endwear2;
   d1.itracout = 1;
 
   const double r1 = maxslidetoroll(m, 1, j), r2 = maxslidetoroll(m, 2, j);

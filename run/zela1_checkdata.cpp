@@ -4,7 +4,8 @@
 // tapered cone angles, large-end radius, guide-flange angle bounds and minimum thrust), then the
 // roller corner radii and the individual element sizes with their variations, and for every
 // type the ring walls between the envelope and the raceways, the fits and prescribed
-// displacements against the ring sizes, the race speeds and the temperatures.
+// displacements against the ring sizes, the race speeds, the temperatures and the lubricant data
+// the film and traction models need.
 // Lengths and forces in the user's units; angles in degrees.
 #include <cmath>
 #include <string>
@@ -409,6 +410,49 @@ void temperatureChecks(Model& m) {
   }
 }
 
+// The lubricated models need a film and a traction law that are numbers. The starvation
+// reduction raises the inlet meniscus measure, proportional to the starvation parameter, to
+// fractional powers; the film's thermal loading and the thermal traction group divide by the
+// lubricant's conductivity; the material parameter and the thermal loading, proportional to the
+// pressure- and temperature-viscosity coefficients, are raised to fractional powers; the thermal
+// traction group is the square root of the traction viscosity times its temperature coefficient.
+// Values outside these ranges would give no film or traction at all (NaN), so they are refused
+// here, naming the record and the value.
+void lubricantChecks(Model& m) {
+  const auto& tp = m.tracprop;
+  if (tp.ktrac <= 0) return;
+  const bool user = tp.ktrac == 9;
+  struct Item {
+    bool bad;
+    const char* record;
+    const char* name;
+    double value;
+    const char* rule;
+  };
+  const Item items[] = {
+      {!(tp.strparam >= 0.0), "film and starvation record", "Starvation Parameter    ",
+       tp.strparam, "must not be negative."},
+      {user && !(tp.thercondlub(1) > 0.0), "lubricant property record",
+       "Thermal Conductivity    ", tp.thercondlub(1), "must be positive."},
+      {user && !(tp.viscoeff(1) >= 0.0), "lubricant property record", "Pres-Viscosity Coeff    ",
+       tp.viscoeff(1), "must not be negative."},
+      {user && !(tp.viscoeff(4) >= 0.0), "lubricant property record", "Temp-Viscosity Coeff    ",
+       tp.viscoeff(4), "must not be negative."},
+      {user && !(tp.reftracvis > 0.0), "traction-viscosity record", "Traction Viscosity      ",
+       tp.reftracvis, "must be positive."},
+      {user && !(tp.tracviscoeff(4) >= 0.0), "traction-viscosity record",
+       "tracTemp-Viscosity Coeff", tp.tracviscoeff(4), "must not be negative."},
+  };
+  for (const Item& it : items) {
+    if (!it.bad) continue;
+    stop(m,
+         "/,5X,\"Execution terminating due to invalid lubricant data on the \",A,/,"
+         "5X,A24,\" = \",E12.4,/,"
+         "5X,\"This value \",A,/,/",
+         {it.record, it.name, it.value, it.rule});
+  }
+}
+
 }  // namespace
 
 void checkdata(Model& m) {
@@ -434,6 +478,7 @@ void checkdata(Model& m) {
   fitAndDisplacementChecks(m);
   speedChecks(m);
   temperatureChecks(m);
+  lubricantChecks(m);
 }
 
 }  // namespace zela1

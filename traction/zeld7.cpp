@@ -64,8 +64,9 @@ double currentPascal(const Model& m) { return m.tracprop.currpres / m.zeld7.prco
 
 constexpr const char* kReduceLoad = "Reduce operating load and/or speed on the bearing...";
 
-// Every law needs an absolute temperature above zero (logarithms, reciprocals).
-void requirePositiveTemperature(Model& m, double t, const std::string& procedure = "") {
+// Every law needs an absolute temperature above zero (logarithms, reciprocals). The procedure
+// name stays a literal until a stop needs it: this check runs on every property evaluation.
+void requirePositiveTemperature(Model& m, double t, const char* procedure = "") {
   if (!(t > 0.0)) {
     stopLimit(m, procedure,
               {"The lubricant temperature must be positive on the absolute scale.",

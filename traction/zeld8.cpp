@@ -5,6 +5,7 @@
 // User's units throughout; the groups are dimensionless.
 #include "traction/zeld8.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -55,7 +56,10 @@ void zeld8(Model& m, double rx, double p, double a, double b, double cmp, double
   }
 
   // Inlet shear heating: thermal loading L = u^2 (-d eta/dT) / k and the slide-to-roll ratio.
-  const double l = u * u * tp.dvislub / tp.thercondlub(1);
+  // A viscosity that does not fall with temperature (a fitted law outside its range, such as the
+  // MIL-L-7808 VE polynomial below about 287 K) gives no heating reduction: L is held at 0, where
+  // the fractional powers of a negative loading would have no real value.
+  const double l = std::max(0.0, u * u * tp.dvislub / tp.thercondlub(1));
   const double srr = us / u;
   phit = (1 - 13.2 * (p / ep) * std::pow(l, 0.42)) /
          (1 + 0.213 * (1 + 2.23 * std::pow(srr, 0.83)) * std::pow(l, 0.62));

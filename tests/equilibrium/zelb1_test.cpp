@@ -119,3 +119,29 @@ TEST(FinalSweep, OrbitingTaperedRollerHasCentrifugalForceAndGyroscopicMomentOfIt
   zelb1::zelb1(ball->m());
   EXPECT_TRUE(ball->m().setupb1.kload == 1 && ball->m().setupa4.ib < ball->m().brggeom.nre);
 }
+
+TEST(FinalSweep, NoLoadStateCarriesNothingAndRaceReactionsBalanceTheElementForces) {
+  // The no-load state at rest (no growth): no contact load, no race reaction. Then every ball
+  // moved outward and the inner race axially into the balls (all contacts loaded, inner race
+  // turning): the forces on the two races together are minus the sum of the contact forces on
+  // the elements (inertial frame).
+  for (int push = 0; push <= 1; ++push) {
+    auto b = zqtest::setUpBearing(zqtest::BearingCase::kBallSi, zqtest::noGrowth);
+    Model& m = b->m();
+    const auto& s = m.solutions;
+    const int nre = m.brggeom.nre, inner = 12 * (nre + 1) + 1;
+    zela6::zela6(m);
+    for (int i = 1; i <= nre; ++i) m.genvecs.x(12 * i - 9) += push * 1.0e-3;  // radius
+    m.genvecs.x(inner + 1) += push * 3.0e-3;
+    m.genvecs.x(inner + 10) = push * 2.0;  // rotation rate of the inner race
+    zelb1::zelb1(m);
+    zq::Vec3 sum;
+    for (int i = 1; i <= nre; ++i) {
+      EXPECT_TRUE(push ? s.conload(1, i) > 0.0 && s.conload(2, i) > 0.0 : s.conload(1, i) + s.conload(2, i) == 0.0);
+      for (int n = 1; n <= 3; ++n)
+        for (int r = 1; r <= 3; ++r) sum(n) += m.vecmats.inerttoiaz(r, n, i) * m.setupb1.bfors(r, i);
+    }
+    for (int n = 1; n <= 3; ++n) EXPECT_NEAR(s.raceforce(n, 1) + s.raceforce(n, 2), -sum(n), 1e-13);
+    for (int n = 1; n <= 6 && !push; ++n) EXPECT_TRUE(s.raceforce.lin(n) == 0.0 && s.racemoment.lin(n) == 0.0);
+  }
+}

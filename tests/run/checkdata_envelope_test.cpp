@@ -22,6 +22,35 @@ void atRoomTemperature(Model& m) {
   oc.roomtemp = oc.hsngtemp = oc.shfttemp = oc.racetemp(1) = oc.racetemp(2) = oc.retemp(1) = 293.0;
 }
 
+// A spherical roller bearing (no type checks of its own beyond these) with ring walls around
+// the raceways (160 mm outer, 60 mm inner), every part at room temperature, report into out.
+std::unique_ptr<Model> rings(std::ostringstream& out, double od = 0.2, double bore = 0.04) {
+  auto m = std::make_unique<Model>();
+  m->devices.report.attach(out);
+  m->options.kunit = 1;
+  zela1::setunits(*m);
+  auto& g = m->brggeom;
+  g.kbrg = 3;
+  g.brgod = od;
+  g.brgbore = bore;
+  g.racerad(2, 1) = 0.08;
+  g.racerad(1, 2) = 0.03;
+  atRoomTemperature(*m);
+  return m;
+}
+
+// Whether the checks stop the run (status 1, named after the checks).
+bool stops(Model& m) {
+  try {
+    zela1::checkdata(m);
+  } catch (const zq::StopRun& s) {
+    EXPECT_EQ(s.status(), 1);
+    EXPECT_EQ(s.where(), "zela1::checkdata");
+    return true;
+  }
+  return false;
+}
+
 struct Case {
   const char* name;
   double od, bore;  // m; raceways 160 mm outer, 60 mm inner
@@ -48,28 +77,9 @@ TEST(EnvelopeCheck, RingsNeedAWallOnEachSideOfTheRaceways) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    auto m = std::make_unique<Model>();
     std::ostringstream out;
-    m->devices.report.attach(out);
-    m->options.kunit = 1;
-    zela1::setunits(*m);
-    auto& g = m->brggeom;
-    g.kbrg = 3;  // no type checks of its own beyond the envelope
-    g.brgod = c.od;
-    g.brgbore = c.bore;
-    g.racerad(2, 1) = 0.08;
-    g.racerad(1, 2) = 0.03;
-    atRoomTemperature(*m);
-    out.str("");
-    bool stopped = false;
-    try {
-      zela1::checkdata(*m);
-    } catch (const zq::StopRun& s) {
-      stopped = true;
-      EXPECT_EQ(s.status(), 1);
-      EXPECT_EQ(s.where(), "zela1::checkdata");
-    }
-    EXPECT_EQ(stopped, c.stops);
+    auto m = rings(out, c.od, c.bore);
+    EXPECT_EQ(stops(*m), c.stops);
     if (!c.stops) {
       EXPECT_EQ(out.str(), "");
       continue;
@@ -97,29 +107,14 @@ TEST(RaceSpeedCheck, LimitIsWhereTheCentrifugalStressReachesTheModulus) {
   for (const double factor : {-0.999, 0.999, 1.001, -1.001}) {
     for (int j = 1; j <= 2; ++j) {
       SCOPED_TRACE(testing::Message() << "race " << j << ", factor " << factor);
-      auto m = std::make_unique<Model>();
       std::ostringstream out;
-      m->devices.report.attach(out);
-      m->options.kunit = 1;
-      zela1::setunits(*m);
-      auto& g = m->brggeom;
-      g.kbrg = 3;
-      g.brgod = 0.2;
-      g.brgbore = 0.04;
-      g.racerad(2, 1) = 0.08;
-      g.racerad(1, 2) = 0.03;
-      atRoomTemperature(*m);
+      auto m = rings(out);
       for (int k = 1; k <= 2; ++k) {
         m->matprop.raceem(k) = 2.0e11;
         m->matprop.raceden(k) = 8000.0;
       }
       m->opcond.rpm(j) = factor * limit;
-      bool stopped = false;
-      try {
-        zela1::checkdata(*m);
-      } catch (const zq::StopRun&) {
-        stopped = true;
-      }
+      const bool stopped = stops(*m);
       EXPECT_EQ(stopped, std::abs(factor) > 1.0);
       if (stopped) {
         EXPECT_NE(out.str().find(std::string(j == 1 ? "Outer" : "Inner") +
@@ -155,29 +150,13 @@ TEST(TemperatureCheck, AbsoluteAndBelowUnitThermalStrain) {
   };
   for (const T& c : cases) {
     SCOPED_TRACE(c.name);
-    auto m = std::make_unique<Model>();
     std::ostringstream out;
-    m->devices.report.attach(out);
-    m->options.kunit = 1;
-    zela1::setunits(*m);
-    auto& g = m->brggeom;
-    g.kbrg = 3;
-    g.brgod = 0.2;
-    g.brgbore = 0.04;
-    g.racerad(2, 1) = 0.08;
-    g.racerad(1, 2) = 0.03;
-    atRoomTemperature(*m);
+    auto m = rings(out);
     m->opcond.roomtemp = c.room;
     m->opcond.hsngtemp = c.housing;
     m->matprop.hsngcte = m->matprop.shftcte = m->matprop.recte = 1.0e-5;
     m->matprop.racecte(1) = m->matprop.racecte(2) = 1.0e-5;
-    bool stopped = false;
-    try {
-      zela1::checkdata(*m);
-    } catch (const zq::StopRun& s) {
-      stopped = true;
-      EXPECT_EQ(s.where(), "zela1::checkdata");
-    }
+    const bool stopped = stops(*m);
     EXPECT_EQ(stopped, c.stops);
     if (stopped) {
       // The first part that fails is named: the housing, or for a room temperature of -1 K
@@ -198,3 +177,35 @@ TEST(TemperatureCheck, AbsoluteAndBelowUnitThermalStrain) {
 }
 
 }  // namespace
+
+TEST(LubricantCheck, DataThatLeaveFilmOrTractionWithoutANumberStop) {
+  // The film's starvation reduction raises the starvation parameter to fractional powers, its
+  // thermal loading and the thermal traction group divide by the conductivity, the pressure- and
+  // temperature-viscosity coefficients are raised to fractional powers, and the traction group
+  // is the square root of traction viscosity times its temperature coefficient. Value lines.
+  const struct { int ktrac; void (*set)(Tracprop&); const char* block; } cases[] = {
+      {9, [](Tracprop&) {}, nullptr},
+      {1, [](Tracprop& t) { t.strparam = 0.0, t.thercondlub(1) = 0.0; }, nullptr},  // database
+      {1, [](Tracprop& t) { t.strparam = -0.5; },
+       "film and starvation record\n     Starvation Parameter     =  -5.0000E-01\n     This value must not be negative."},
+      {9, [](Tracprop& t) { t.thercondlub(1) = -0.1; },
+       "lubricant property record\n     Thermal Conductivity     =  -1.0000E-01\n     This value must be positive."},
+      {9, [](Tracprop& t) { t.viscoeff(1) = -1.0e-8; },
+       "lubricant property record\n     Pres-Viscosity Coeff     =  -1.0000E-08\n     This value must not be negative."},
+      {9, [](Tracprop& t) { t.viscoeff(4) = -100.0; },
+       "lubricant property record\n     Temp-Viscosity Coeff     =  -1.0000E+02\n     This value must not be negative."},
+      {9, [](Tracprop& t) { t.reftracvis = 0.0; },
+       "traction-viscosity record\n     Traction Viscosity       =   0.0000E+00\n     This value must be positive."},
+      {9, [](Tracprop& t) { t.tracviscoeff(4) = -0.01; },
+       "traction-viscosity record\n     tracTemp-Viscosity Coeff =  -1.0000E-02\n     This value must not be negative."}};
+  for (const auto& c : cases) {
+    std::ostringstream out;
+    auto m = rings(out);
+    auto& t = m->tracprop;
+    t.ktrac = c.ktrac, t.strparam = 1.0, t.thercondlub(1) = 0.13, t.viscoeff(1) = 2.0e-8;
+    t.viscoeff(4) = 3000.0, t.reftracvis = 0.2, t.tracviscoeff(4) = 0.03;
+    c.set(t);
+    EXPECT_EQ(stops(*m), c.block != nullptr);
+    if (c.block) EXPECT_EQ(out.str(), std::string("\n     Execution terminating due to invalid lubricant data on the ") + c.block + "\n\n\n");
+  }
+}

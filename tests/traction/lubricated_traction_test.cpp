@@ -77,6 +77,11 @@ TEST(FilmThickness, FilmLawsStarvationAndThermalFactorByHand) {
     EXPECT_NEAR(h, c.h, 2e-7 * c.h) << c.kfilm << " " << c.strparam;
     EXPECT_NEAR(phit, c.phit, 1e-7) << c.kfilm << " " << c.strparam;
   }
+  // MIL-L-7808 VE at 280 K: its viscosity rises with temperature there (d eta/dT > 0), so no
+  // inlet heating reduction (L = 0: factor 1), not the NaN of a negative loading's powers.
+  double h, phit;
+  zeld8::zeld8(*Lub(8).m, 0.004, 2e9, 1.5e-3, 2e-4, 2 / 2.2e11, 280, 10, 10, h, phit);
+  EXPECT_EQ(phit, 1);
 }
 
 // Isothermal strip (beta = 0, without 0/0): mu = 4 eta s / (pi p h) = -6.366197723675813e-6 (eta
@@ -166,9 +171,11 @@ TEST(NewtonianFilm, ClosedFormCreepLimitShearThinningAndZeroSlip) {
     EXPECT_EQ(zeld6::shearthinningfactor(*l.m, k * l.t.slamda(40) * 8e6), 0.01);
   const double phi = zeld6::shearthinningfactor(*two.m, 2000), l1 = phi / 11, l2 = phi / 2540;
   EXPECT_NEAR(phi, std::pow(1 + l1 * l1, two.t.cexp) * std::pow(1 + l2 * l2, two.t.cexp1), 1e-4);
+  // At 4.92 MPa the root (0.50499) is within the 1e-4 of g of the first midpoint (1 + 0.01) / 2.
+  EXPECT_EQ(zeld6::shearthinningfactor(*two.m, 4.92e6), 0.505);
 }
 
-// Visco-elastic, eta 8 Pa s, b 0.1 mm: De = u / (1 m/s), S = 8 s/u. Small stress (S De 0.003):
+// Visco-elastic, eta 8 Pa s, b 0.1 mm: De = u / (1 m/s), S = 80 s/u. Small stress (S De 0.003):
 // Sigma = S De (1 - exp(-(x + 1) / De)), mean S De (1 - De (1 - exp(-2 / De)) / 2), mu =
 // 3.247490e-6 (De 0.3), 1.031804e-6 (De 3), to 1.5 % (trapezoid rule, steps to half the contact).
 // Large slip (S 1e4): tau_c asinh(De S) over the contact, 1.2609512e-2. Stress along the slip.
