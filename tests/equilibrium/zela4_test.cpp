@@ -516,13 +516,9 @@ TEST(SpinAttitudeOption, AnUnknownOptionStopsTheRunWithItsValue) {
 }
 
 TEST(RaceEquations, DerivativesAreCentralDifferencesOfTheEquations) {
-  // Element 2's terms of the five race equations by the race's five unknowns, the elements
-  // held (step 1e-7; 10 % of the entry plus 1e-6 of its row: the point contact holds the groove
-  // centre's place on the race, and a line contact whose strip ends at the roller's profile
-  // end gives its race load derivatives to a few per cent): line contacts and flanges of a
-  // tapered and a cylindrical bearing under a tilting moment, and the ball's force rows (its
-  // moment rows hold the contact centre on the race). A flange term in the wrong frame is off
-  // by its whole size.
+  // Element 2's terms by the race's five unknowns, elements held (step 1e-7; 10 %: the groove
+  // centre is held on the race, a strip end at the profile end gives a few per cent; a flange
+  // term in a wrong frame is off by its size). Ball: force rows (moments hold the arms).
   for (auto c : {zqtest::BearingCase::kTaperedSi, zqtest::BearingCase::kCylindricalSi,
                  zqtest::BearingCase::kBallSi}) {
     auto b = zqtest::setUpBearing(c, [](Model& m) {
