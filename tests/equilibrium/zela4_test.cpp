@@ -298,8 +298,7 @@ TEST(ElementEquations, DerivativesAreCentralDifferencesOfTheEquations) {
 
 namespace {
 
-// Force of the inner race's contacts and flanges on the inner race, inertial, summed over all
-// elements.
+// Force of the inner race's contacts and flanges on it, inertial, over all elements.
 zq::Vec3 innerraceforce(const Model& m) {
   zq::Vec3 r;
   for (int i = 1; i <= m.brggeom.nre; ++i)
@@ -344,8 +343,7 @@ TEST(BearingStiffness, EachDirectionIsTheOneSidedQuotientOfAReSolve) {
 }
 
 TEST(Symmetry, MirrorReducedAndFullSolvesAgreeAndMirrorEachOther) {
-  // Radial load in the x-z plane: elements at theta and 2 pi - theta are mirror images; the
-  // reduced set solves 1..ib and fills the rest, the full solve solves all.
+  // Load in the x-z plane: elements at theta and 2 pi - theta are mirror images.
   // A moment about y tilts the race (the moment row carries the weight of both halves).
   auto tilt = [](Model& m) {
     m.brggeom.freeintcls = 2.0e-5;
@@ -415,8 +413,7 @@ TEST(InitialGuess, UnloadedTrialContactLeavesOutTheElasticPart) {
 }
 
 TEST(SplitRace, EitherHalfOfTheInnerRaceCarriesTheThrust) {
-  // A shim splits the inner race: thrust one way loads one half, the other way the other
-  // half alone; both balance, and a ball loaded on the second half only counts as loaded.
+  // A shim splits the inner race: thrust either way loads one half alone; both balance.
   for (double fa : {500.0, -500.0}) {
     auto b = solved(zqtest::BearingCase::kBallSi, fa, 0.0, [&](Model& m) {
       m.brggeom.shimthkns(2) = 2.0e-4;
