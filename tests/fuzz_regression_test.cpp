@@ -4,6 +4,7 @@
 // the report. Also every seed of the fuzz corpus ends in one of the program's three outcomes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -329,17 +330,26 @@ TEST(FuzzFindings, EnvelopeWithRingWallsStillRuns) {
 // Every seed of the fuzz corpus ends in one defined way: completed with the notice, stopped
 // with its block (no console text), or unreadable with the console message; NaN or infinity
 // only in runs that the input checks then stop.
-TEST(FuzzCorpus, EverySeedEndsInADefinedOutcome) {
+// The seeds are split into shards by their place in the sorted listing, so that the test runner
+// spreads the whole-program runs over its workers.
+constexpr int kCorpusShards = 16;
+class FuzzCorpus : public testing::TestWithParam<int> {};
+
+TEST_P(FuzzCorpus, EverySeedEndsInADefinedOutcome) {
   namespace fs = std::filesystem;
   const fs::path dir = zqtest::sourceFile("tests/fuzz/corpus");
   std::ostringstream notice;
   zelorqs::completionnotice(notice);
+  std::vector<fs::path> files;
+  for (const auto& entry : fs::directory_iterator(dir)) files.push_back(entry.path());
+  std::sort(files.begin(), files.end());
   int seeds = 0;
-  for (const auto& entry : fs::directory_iterator(dir)) {
-    std::ifstream f(entry.path(), std::ios::binary);
+  for (std::size_t n = GetParam(); n < files.size(); n += kCorpusShards) {
+    const fs::path& path = files[n];
+    std::ifstream f(path, std::ios::binary);
     std::ostringstream s;
     s << f.rdbuf();
-    SCOPED_TRACE(entry.path().filename().string());
+    SCOPED_TRACE(path.filename().string());
     const Ending e = run(s.str());
     ++seeds;
     EXPECT_EQ(e.fault, "");
@@ -368,7 +378,9 @@ TEST(FuzzCorpus, EverySeedEndsInADefinedOutcome) {
         ADD_FAILURE() << "status " << e.status;
     }
   }
-  EXPECT_GE(seeds, 100);
+  EXPECT_GE(seeds * kCorpusShards, 100);
 }
+
+INSTANTIATE_TEST_SUITE_P(Shards, FuzzCorpus, testing::Range(0, kCorpusShards));
 
 }  // namespace
