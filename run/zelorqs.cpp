@@ -79,7 +79,9 @@ void setupoutputdata(Model& m) {
     if (v > vmax) vmax = v;
     sumr += x(12 * (i - 1) + 3);
   }
-  s.avereex = (sumv == 0.0) ? 0.0 : 0.5 * (vmax - vmin) * sumr / sumv;
+  // A length: half the spread of the orbital speeds over their mean, times the mean radius. The
+  // mean speed enters by its magnitude, so a bearing turning backwards has the same excursion.
+  s.avereex = (sumv == 0.0) ? 0.0 : 0.5 * (vmax - vmin) * sumr / std::abs(sumv);
 
   for (int j = 1; j <= 2; ++j) {
     const int k0 = 12 * (nre + j - 1) + 1;
@@ -140,8 +142,10 @@ void totals(Model& m) {
         s.powerloss += s.flngsv(f1, i);
         s.powerloss += s.flngsv(f2, i);
         s.reendwr(j, i) = s.reendwr(j, i) * c.crewr;
-        s.raceflngwr(f1) += s.raceflngwri(f1, i);
-        s.raceflngwr(f2) += s.raceflngwri(f2, i);
+        // Flange wear as a volume rate with the race's own wear constant, like the raceway wear
+        // (the flange contact leaves load x slip).
+        s.raceflngwr(f1) += c.cracewr(j) * s.raceflngwri(f1, i);
+        s.raceflngwr(f2) += c.cracewr(j) * s.raceflngwri(f2, i);
       }
     }
     for (int j = 1; j <= 2; ++j) {

@@ -131,6 +131,11 @@ TEST(OutputData, SpeedRatiosContactLossAndElementSpin) {
   EXPECT_EQ(e->solutions.bangvel, 1.0);
   EXPECT_EQ(e->solutions.reorbvelr(2), 4.0);
   EXPECT_EQ(e->solutions.avereex, 0.0);
+  // A bearing turning backwards (orbital speeds -1 and -3) has the same excursion.
+  auto b = twoElementState();
+  b->vecmats.revel(3, 1) = -1.0, b->vecmats.revel(3, 2) = -3.0;
+  zelorqs::setupoutputdata(*b);
+  EXPECT_DOUBLE_EQ(b->solutions.avereex, 21.0 / 4.0);
 }
 
 // The axis angles come from the first column of the frame matrix (the body's x axis in the
@@ -245,8 +250,9 @@ TEST(Totals, RollerBearingAddsFlangesAndEndWear) {
   const auto& s = m->solutions;
   const double flanges = (100 + 200 + 300 + 400) * 2 + 1000.0 * 4 * (1 + 2);
   EXPECT_DOUBLE_EQ(s.powerloss, 11 + 12 + 21 + 22 + flanges);
-  EXPECT_DOUBLE_EQ(s.raceflngwr(1), 1.5 + 2.5);
-  EXPECT_DOUBLE_EQ(s.raceflngwr(4), 3.0 + 4.0);
+  // Flange load x slip turned into wear with the constant of the flange's race.
+  EXPECT_DOUBLE_EQ(s.raceflngwr(1), 3.0 * (1.5 + 2.5));
+  EXPECT_DOUBLE_EQ(s.raceflngwr(4), 5.0 * (3.0 + 4.0));
   EXPECT_DOUBLE_EQ(s.reendwr(1, 2), 28.0);
   EXPECT_DOUBLE_EQ(s.reendwr(2, 1), 18.0);
 }
