@@ -207,9 +207,13 @@ bool solveelement(Model& m, Host& h, bool axialzero) {
   h.dmax1 = std::fmax(h.dmax1, m.solutions.condef(1, i));
   h.dmax2 = std::fmax(h.dmax2, m.solutions.condef(2, i));
   if (s.kfq == 0) {
+    // Every element that loads the solved race: a contact on either half, or a roller end on
+    // one of its flanges (a roller off the raceway may still pass thrust from rib to rib).
     const int k = m.options.kraceeq;
-    bool loaded = m.solutions.conload(k, i) != 0.0;
-    if (m.revecs.krace(k + 2) != 0) loaded = loaded || m.solutions.conload(k + 2, i) != 0.0;
+    const auto& sol = m.solutions;
+    bool loaded = sol.conload(k, i) != 0.0 || sol.flngforce(2 * k - 1, i) != 0.0 ||
+                  sol.flngforce(2 * k, i) != 0.0;
+    if (m.revecs.krace(k + 2) != 0) loaded = loaded || sol.conload(k + 2, i) != 0.0;
     if (loaded) buildraceeqns(m, h);
   }
   return true;

@@ -100,8 +100,10 @@ void buildraceeqns(Model& m, Host& h) {
   const double wt[5] = {w, 2.0 - w, w, w, 2.0 - w};
   const double c = h.ct, s = h.st;
 
+  bool raceway = false;
   for (int j = k; j <= g.nrace; j += 2) {
     if (rv.krace(j) == 0 || sol.conload(j, i) == 0.0) continue;
+    raceway = true;
     const double q = sol.conload(j, i);
     const auto tac = vm.tacs.sub<3, 3>(j, i);
     // Force on the race (azimuth frame): the load along the contact normal.
@@ -148,14 +150,17 @@ void buildraceeqns(Model& m, Host& h) {
   }
 
   // Roller ends on the race's flanges: normal-load force and moment on the race (inertial);
-  // their derivatives come in the element's azimuth frame and are turned to inertial.
+  // their derivatives come in the element's azimuth frame and are turned to inertial. A roller
+  // off the raceway (thrust from rib to rib) adds its force only: its rib stiffness across the
+  // axis is a tiny fraction of a raceway's and, where no raceway carries load yet (inside the
+  // clearance), would stand in place of the restoring pivot as a near-zero one.
   if (g.kbrg > 1) {
     const int comp[5] = {1, 2, 3, 2, 3};
     for (int r = 0; r < 5; ++r) {
       const bool force = r < 3;
       const int n = comp[r];
       h.b(r + 1) += wt[r] * (force ? rv.rflngfor(n, k) : rv.rflngmom(n, k));
-      for (int u = 1; u <= 5; ++u) {
+      for (int u = 1; u <= 5 && raceway; ++u) {
         double d = 0.0;
         for (int p = 1; p <= 3; ++p)
           d += rv.tia(p, n) * (force ? ld.drflngfor(p, u, k) : ld.drflngmom(p, u, k));

@@ -252,6 +252,14 @@ void expectElementDerivatives(Model& m, int i, int nvar, const char* what) {
   }
 }
 
+// Flanges on both sides of both races: an axial load passes through the roller ends.
+void innerribs(Model& m) {
+  auto& g = m.brggeom;
+  g.kflngind(1, 2) = g.kflngind(2, 2) = g.kflngindr(2) = 1;
+  g.flngang(1, 2) = g.flngang(2, 2) = 0.5;
+  g.flnght(1, 2) = g.flnght(2, 2) = 0.0025;
+}
+
 }  // namespace
 
 TEST(ElementEquations, DerivativesAreCentralDifferencesOfTheEquations) {
@@ -270,13 +278,7 @@ TEST(ElementEquations, DerivativesAreCentralDifferencesOfTheEquations) {
                {zqtest::BearingCase::kCylindricalSi, 0.05, 0.0, 2}};
   for (const Case& k : cases) {
     auto b = solved(k.c, k.fa, 4000.0, [&](Model& m) {
-      if (k.c == zqtest::BearingCase::kCylindricalSi && k.fa > 0.0) {
-        // Flanges on both sides of both races: the axial load passes through roller ends.
-        auto& g = m.brggeom;
-        g.kflngind(1, 2) = g.kflngind(2, 2) = g.kflngindr(2) = 1;
-        g.flngang(1, 2) = g.flngang(2, 2) = 0.5;
-        g.flnght(1, 2) = g.flnght(2, 2) = 0.0025;
-      }
+      if (k.c == zqtest::BearingCase::kCylindricalSi && k.fa > 0.0) innerribs(m);
       if (k.crown > 0.0) {
         m.brggeom.brecrn = k.crown;
         m.brggeom.brecenlen = 0.0;
@@ -471,14 +473,58 @@ TEST(UnloadedElement, BallWithoutInnerContactRestsOnItsCentrifugalForce) {
     m.setupa4.kangvel = 1;
   });
   Model& m = b->m();
+  // Loaded balls at contact angle 0 under race control roll purely at both contact centres:
+  // cage speed (1 - D / dm) / 2 of the inner race's (Harris, ball kinematics) and centrifugal
+  // force m (dm / 2) Omega^2 (2e-3: the clearance and approaches move the rolling radii).
+  const auto& g = m.brggeom;
+  const double cage = m.vecmats.raceangvel(1, 2) * (1.0 - g.redia(1) / g.pitchdia) / 2.0;
   int unloaded = 0;
   for (int i = 1; i <= m.brggeom.nre; ++i) {
-    if (m.solutions.conload(2, i) != 0.0) continue;
+    const double w = m.genvecs.x(12 * (i - 1) + 7), mrw2 = g.remass(i) * g.pitchdia * w * w / 2;
+    if (m.solutions.conload(2, i) != 0.0) {
+      EXPECT_NEAR(w / cage, 1.0, 2e-3) << i;
+      EXPECT_NEAR(m.solutions.cenforce(i) / mrw2, 1.0, 2e-3) << i;
+      continue;
+    }
     ++unloaded;
     const double q = m.solutions.conload(1, i), a = m.solutions.conang(1, 1, i);
     EXPECT_NEAR(q * std::cos(a) / m.solutions.cenforce(i), 1.0, 1e-5) << i;
   }
   EXPECT_GT(unloaded, 0);
+}
+
+TEST(UnloadedElement, RestsAtTheTargetLoadInTheOuterRaceAttitude) {
+  // At rest a roller off the inner race rests at its light outer contact: a spherical roller on
+  // its 10 degree contact, and a cylindrical roller in a misaligned outer race with its axis
+  // along the race axis (to first order: tilts b1, b2 of the race about y, z are
+  // b1 cos t + b2 sin t, b2 cos t - b1 sin t about the azimuth y, z axes at azimuth t).
+  for (auto c : {zqtest::BearingCase::kSphericalSi, zqtest::BearingCase::kCylindricalSi}) {
+    auto b = solved(c, 0.0, 4000.0, [&](Model& m) {
+      m.brggeom.freeconang = 10.0;
+      m.opcond.appmis(1, 1) = 1.0e-3;
+      m.opcond.appmis(2, 1) = 6.0e-4;
+    });
+    Model& m = b->m();
+    const auto& vm = m.vecmats;
+    for (int i = 1; i <= m.brggeom.nre; ++i) {
+      if (m.solutions.conload(2, i) != 0.0) continue;
+      EXPECT_NEAR(m.solutions.conload(1, i) / m.zela4.target, 1.0, 1e-3) << i;
+      for (int n = 2; n <= 3 && m.brggeom.kbrg == 2; ++n)
+        EXPECT_NEAR(vm.inerttore(1, n, i), vm.inerttorace(1, n, 1), 2e-6) << i;
+    }
+  }
+}
+
+TEST(RaceEquations, RibsOfRollersOffTheInnerRacewayCarryThrustToo) {
+  // At speed the rollers off the inner raceway still pass thrust from rib to rib: the inner
+  // race's axial balance takes every roller's rib force. The race starts inside the clearance,
+  // with no raceway to stiffen it radially.
+  auto b = solved(zqtest::BearingCase::kCylindricalSi, 300.0, 4000.0, [](Model& m) {
+    innerribs(m);
+    m.opcond.rpm(2) = 3000.0;
+    m.brggeom.freeintcls = 3.0e-5;
+  });
+  EXPECT_LT(balance(b->m()).race, 1e-4);
 }
 
 TEST(BearingStiffness, ConcentricRaceGetsAFiniteStep) {
