@@ -49,9 +49,7 @@ void setconstants(Model& m) {
 // eta/eta0 in fr.r.
 void newtonianderivative(Model& m, Frame& fr, const zq::FArray<double, 3>& y,
                          zq::FArray<double, 3>& f) {
-  m.tracprop.currtemp = y(2) * fr.t0;
-  zeld7::zeld7(m);
-  fr.r = m.tracprop.vislub / fr.eta0;
+  fr.r = zeld7::viscosityat(m, y(2) * fr.t0) / fr.eta0;
   f(1) = 1;
   f(2) = -fr.br * y(1) * fr.r;
 }
@@ -211,15 +209,20 @@ double reducedstep(const Model& m, double step, double e) {
   return std::max(z.dmin, z.cc * step * std::cbrt(z.tol / e));
 }
 
-void integrationstep(Model& m, Frame& fr) {
+namespace {
+
+// The step with the number of variables NQ and the five stages of the pair fixed at compile
+// time, so that the stage sums are unrolled; each sum is formed in the order of the stages.
+template <int NQ>
+void fivestagestep(Model& m, Frame& fr) {
+  constexpr int kStages = 5;
   const auto& z = m.zeld6;
-  const int nq = z.nq;
   zq::FArray<double, 3> ystage, fstage;
   // The first stage is the derivative at the start of the step, known from the previous step.
-  for (int j = 1; j <= nq; ++j) fr.k(1, j) = fr.step * fr.fs(j);
+  for (int j = 1; j <= NQ; ++j) fr.k(1, j) = fr.step * fr.fs(j);
   int row = 0;  // b(row + l) is the coefficient a(i, l) of stage i
-  for (int i = 2; i <= z.km; ++i) {
-    for (int j = 1; j <= nq; ++j) {
+  for (int i = 2; i <= kStages; ++i) {
+    for (int j = 1; j <= NQ; ++j) {
       double sum = fr.ys(j);
       for (int l = 1; l < i; ++l) sum += z.b(row + l) * fr.k(l, j);
       ystage(j) = sum;
@@ -227,14 +230,14 @@ void integrationstep(Model& m, Frame& fr) {
     row += i - 1;
     fr.flag = derivative(m, fr, ystage, fstage);
     if (fr.flag != 0) return;
-    for (int j = 1; j <= nq; ++j) fr.k(i, j) = fr.step * fstage(j);
+    for (int j = 1; j <= NQ; ++j) fr.k(i, j) = fr.step * fstage(j);
   }
   // New state and the largest component of the error estimate (a NaN stays NaN: never accepted).
   fr.e = 0;
-  for (int j = 1; j <= nq; ++j) {
+  for (int j = 1; j <= NQ; ++j) {
     double sum = fr.ys(j);
     double err = 0;
-    for (int i = 1; i <= z.km; ++i) {
+    for (int i = 1; i <= kStages; ++i) {
       sum += z.c(i) * fr.k(i, j);
       err += z.te(i) * fr.k(i, j);
     }
@@ -243,6 +246,87 @@ void integrationstep(Model& m, Frame& fr) {
     if (std::isnan(a) || a > fr.e) fr.e = a;
   }
   fr.flag = derivative(m, fr, fr.y, fr.f);
+}
+
+// The step of the Newtonian film (xi, theta) with its derivative d theta / d xi = -Br xi
+// eta / eta0 formed in line, so that the stage values stay in registers: the operations and
+// their order are those of fivestagestep with newtonianderivative (d xi / d xi = 1).
+void newtonianstep(Model& m, Frame& fr) {
+  const auto& z = m.zeld6;
+  const auto& b = z.b;
+  const double h = fr.step;
+  const double x0 = fr.ys(1), t0 = fr.ys(2);
+  // Slope of theta at (x, t); leaves the viscosity ratio of the point in fr.r.
+  auto slope = [&m, &fr](double x, double t) {
+    fr.r = zeld7::viscosityat(m, t * fr.t0) / fr.eta0;
+    return -fr.br * x * fr.r;
+  };
+  // Stage increments of xi (the step: its slope is 1) and of theta.
+  double kx[6], kt[6];
+  kx[1] = h * fr.fs(1);
+  kt[1] = h * fr.fs(2);
+  double x = x0 + b(1) * kx[1];
+  double t = t0 + b(1) * kt[1];
+  kx[2] = h * 1.0;
+  kt[2] = h * slope(x, t);
+  x = x0 + b(2) * kx[1];
+  x += b(3) * kx[2];
+  t = t0 + b(2) * kt[1];
+  t += b(3) * kt[2];
+  kx[3] = h * 1.0;
+  kt[3] = h * slope(x, t);
+  x = x0 + b(4) * kx[1];
+  x += b(5) * kx[2];
+  x += b(6) * kx[3];
+  t = t0 + b(4) * kt[1];
+  t += b(5) * kt[2];
+  t += b(6) * kt[3];
+  kx[4] = h * 1.0;
+  kt[4] = h * slope(x, t);
+  x = x0 + b(7) * kx[1];
+  x += b(8) * kx[2];
+  x += b(9) * kx[3];
+  x += b(10) * kx[4];
+  t = t0 + b(7) * kt[1];
+  t += b(8) * kt[2];
+  t += b(9) * kt[3];
+  t += b(10) * kt[4];
+  kx[5] = h * 1.0;
+  kt[5] = h * slope(x, t);
+  // New state and the largest component of the error estimate (a NaN stays NaN: never accepted).
+  double sx = x0, ex = 0, st = t0, et = 0;
+  for (int i = 1; i <= 5; ++i) {
+    sx += z.c(i) * kx[i];
+    ex += z.te(i) * kx[i];
+    st += z.c(i) * kt[i];
+    et += z.te(i) * kt[i];
+  }
+  for (int i = 1; i <= 5; ++i) {
+    fr.k(i, 1) = kx[i];
+    fr.k(i, 2) = kt[i];
+  }
+  fr.y(1) = sx;
+  fr.y(2) = st;
+  fr.e = 0;
+  for (const double err : {ex, et}) {
+    const double a = std::abs(err);
+    if (std::isnan(a) || a > fr.e) fr.e = a;
+  }
+  fr.f(1) = 1;
+  fr.f(2) = slope(sx, st);
+  fr.flag = 0;
+}
+
+}  // namespace
+
+void integrationstep(Model& m, Frame& fr) {
+  if (m.zeld6.nq == 3) {
+    fivestagestep<3>(m, fr);
+  } else if (m.tracprop.kmtype != 2) {
+    newtonianstep(m, fr);
+  } else {
+    fivestagestep<2>(m, fr);
+  }
 }
 
 double newtonianshear(Model& m, Frame& fr) {

@@ -5,6 +5,7 @@
 // chosen at the first call; dvislub is -d(eta)/dT, viscoeff(1) the pressure-viscosity coefficient.
 #include "traction/zeld7.h"
 
+#include <bit>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -66,12 +67,14 @@ constexpr const char* kReduceLoad = "Reduce operating load and/or speed on the b
 
 // Every law needs an absolute temperature above zero (logarithms, reciprocals). The procedure
 // name stays a literal until a stop needs it: this check runs on every property evaluation.
-void requirePositiveTemperature(Model& m, double t, const char* procedure = "") {
-  if (!(t > 0.0)) {
-    stopLimit(m, procedure,
-              {"The lubricant temperature must be positive on the absolute scale.",
-               "Check the temperatures on the input records."});
-  }
+[[noreturn]] void stopTemperature(Model& m, const char* procedure) {
+  stopLimit(m, procedure,
+            {"The lubricant temperature must be positive on the absolute scale.",
+             "Check the temperatures on the input records."});
+}
+
+inline void requirePositiveTemperature(Model& m, double t, const char* procedure = "") {
+  if (!(t > 0.0)) stopTemperature(m, procedure);
 }
 
 // Stores a law's SI results in the user's units.
@@ -173,13 +176,42 @@ void exponentialLaw(Model& m, bool pressureTemperatureTerm) {
   tp.dvislub = tp.viscoeff(4) * tp.vislub / (t * t);
 }
 
+// The pressure terms of the Yasutomi-Bair law at p (Pa): glass temperature Tg = Tg0 + A1 ln(1 +
+// A2 p), expansivity factor F = (1 + B1 p)^B2, the factor (1 + B1 p)^(B2 - 1) of dF/dp and
+// F A1 A2 / (1 + A2 p) (F times dTg/dp); for the updated MIL-L-23699 also its pressure-only
+// conductivity. Kept for the next evaluations; with reuse, those kept for the same lubricant
+// code and pressure are taken as they are.
+const Zeld7Locals& freeVolumePressureTerms(Model& m, double p, bool reuse) {
+  auto& lc = m.zeld7;
+  const auto& tp = m.tracprop;
+  const auto bits = std::bit_cast<unsigned long long>(p);
+  if (reuse && lc.pcode == tp.ktrac && lc.pbits == bits) return lc;
+  lc.ptg = tp.ytg0 + tp.ya1 * std::log(1 + tp.ya2 * p);
+  lc.pf = std::pow(1 + tp.yb1 * p, tp.yb2);
+  lc.pdf = std::pow(1 + tp.yb1 * p, tp.yb2 - 1);
+  lc.pdtg = lc.pf * tp.ya1 * tp.ya2 / (1 + tp.ya2 * p);
+  if (tp.ktrac >= 10 && tp.ktrac <= 12) {
+    lc.ptc = 0.139 / std::pow(1 - std::log(1 + 11.826 * p / 1627234184.5089467) / 11.826, 3);
+  }
+  lc.pcode = tp.ktrac;
+  lc.pbits = bits;
+  return lc;
+}
+
+// A law's viscosity (Pa s), its temperature derivative -d(eta)/dT and pressure-viscosity
+// coefficient, SI.
+struct LawValues {
+  double eta, d, alpha;
+};
+
 // Yasutomi-Bair free-volume law: glass temperature Tg rising with pressure, relative thermal
 // expansivity F falling with it, WLF-type viscosity. The law has a pole where C2 + N reaches 0.
-void yasutomiBair(Model& m, double t, double p) {
-  auto& tp = m.tracprop;
+inline LawValues freeVolumeLaw(Model& m, double t, double p, bool reuse) {
+  const auto& tp = m.tracprop;
   requirePositiveTemperature(m, t);
-  const double tg = tp.ytg0 + tp.ya1 * std::log(1 + tp.ya2 * p);
-  const double f = std::pow(1 + tp.yb1 * p, tp.yb2);
+  const auto& pt = freeVolumePressureTerms(m, p, reuse);
+  const double tg = pt.ptg;
+  const double f = pt.pf;
   const double n = (t - tg) * f;
   const double q = tp.yc2 + n;
   if (!(q > 0)) {
@@ -190,11 +222,15 @@ void yasutomiBair(Model& m, double t, double p) {
         {{"Glass transition temperature at this pressure, Tg (K) =", tg}});
   }
   const double eta = tp.yxmug * std::exp(-2.303 * tp.yc1 * n / q);
-  const double np = (t - tg) * tp.yb1 * tp.yb2 * std::pow(1 + tp.yb1 * p, tp.yb2 - 1) -
-                    f * tp.ya1 * tp.ya2 / (1 + tp.ya2 * p);
+  const double np = (t - tg) * tp.yb1 * tp.yb2 * pt.pdf - pt.pdtg;
   const double alpha = -2.303 * tp.yc1 * (np / q - n * np / (q * q));
   const double d = 2.303 * tp.yc1 * tp.yc2 * f * eta / (q * q);
-  setViscosity(m, eta, d, alpha);
+  return {eta, d, alpha};
+}
+
+void yasutomiBair(Model& m, double t, double p) {
+  const LawValues v = freeVolumeLaw(m, t, p, false);
+  setViscosity(m, v.eta, v.d, v.alpha);
 }
 
 // Yasutomi-Bair constants (SI): mug (Pa s), Tg0 below 0 degC (K), A1 (K), A2 (1/Pa), B1 (1/Pa),
@@ -232,18 +268,31 @@ void setMeasuredRheologyLimits(Model& m) {
 
 // The results a caller uses must be numbers: an overflowing law (close to its pole, or far
 // outside its temperature range) stops the run instead of passing Inf or NaN on.
+inline bool finiteResults(double vis, double dvis, double alpha, double den, double sph, double tc,
+                   double tracvis, double tracbeta) {
+  return std::isfinite(vis) && vis > 0 && std::isfinite(dvis) && std::isfinite(alpha) &&
+         std::isfinite(den) && std::isfinite(sph) && std::isfinite(tc) &&
+         std::isfinite(tracvis) && std::isfinite(tracbeta);
+}
+
+[[noreturn]] void stopNotFinite(Model& m) {
+  stopLimit(m, "",
+            {"Lubricant viscosity cannot be computed under conditions encountered:",
+             "the viscosity law has no finite positive value (overflow near its limit).",
+             "Check operating temperatures, load and speed of the bearing..."});
+}
+
 void requireFiniteResults(Model& m) {
   const auto& tp = m.tracprop;
-  const bool ok = std::isfinite(tp.vislub) && tp.vislub > 0 && std::isfinite(tp.dvislub) &&
-                  std::isfinite(tp.viscoeff(1)) && std::isfinite(tp.denlub) &&
-                  std::isfinite(tp.spheatlub) && std::isfinite(tp.thercondlub(1)) &&
-                  std::isfinite(tp.tracvis) && std::isfinite(tp.tracbeta);
-  if (!ok) {
-    stopLimit(m, "",
-              {"Lubricant viscosity cannot be computed under conditions encountered:",
-               "the viscosity law has no finite positive value (overflow near its limit).",
-               "Check operating temperatures, load and speed of the bearing..."});
+  if (!finiteResults(tp.vislub, tp.dvislub, tp.viscoeff(1), tp.denlub, tp.spheatlub,
+                     tp.thercondlub(1), tp.tracvis, tp.tracbeta)) {
+    stopNotFinite(m);
   }
+}
+
+// Lubricant codes whose viscosity follows the Yasutomi-Bair law.
+bool freeVolumeCode(int code) {
+  return (code >= 10 && code <= 13) || code == 15 || code == 17 || code == 20;
 }
 
 [[noreturn]] void stopInvalidCode(Model& m) {
@@ -386,7 +435,8 @@ void shellt9(Model& m, double T, double P) {
   const auto& lc = m.zeld7;
   // The bulk modulus k0 underflows to zero far above the law's range (beyond some 1.2E5 K);
   // at zero pressure the Tait factor is exactly 1 whatever k0 is, never 0/0.
-  const double k0 = 9.234e9 * std::exp(-0.00609 * T);
+  const double ek = std::exp(-0.00609 * T);
+  const double k0 = 9.234e9 * ek;
   const double f = P == 0 ? 1.0 : 1 + 10.545 * P / k0;
   const double g = std::pow(f, 1 / 10.545);
   const double e = 1 + 0.0007734 * (T - 298.15);
@@ -401,7 +451,8 @@ void shellt9(Model& m, double T, double P) {
   }
   requirePositiveTemperature(m, T, "(ShellT9)");
   const double tr = T / 298.15;
-  const double phi = tr * std::pow(v, 5.0348);
+  const double v5 = std::pow(v, 5.0348);
+  const double phi = tr * v5;
   if (!(phi - 0.26844 > 0)) {
     stopLimit(
         m, "(ShellT9)",
@@ -411,13 +462,13 @@ void shellt9(Model& m, double T, double P) {
   }
   const double dphi = phi - 0.26844;
   const double eta = 0.0001489 * std::exp(3.46233912 / dphi);
-  const double alpha = 17.432185001376 * e * std::pow(v, 4.0348) * tr /
+  const double v4 = std::pow(v, 4.0348);
+  const double alpha = 17.432185001376 * e * v4 * tr /
                        (std::pow(f, (1 + 10.545) / 10.545) * k0 * (dphi * dphi));
   const double d =
       3.46233912 * eta *
-      (std::pow(v, 5.0348) / 298.15 +
-       5.0348 * std::pow(v, 4.0348) * tr *
-           (0.0007734 - 1.23058921 * 56235060 * P * std::exp(-0.00609 * T) / (k0 * k0 * f)) / g) /
+      (v5 / 298.15 +
+       5.0348 * v4 * tr * (0.0007734 - 1.23058921 * 56235060 * P * ek / (k0 * k0 * f)) / g) /
       (dphi * dphi);
   setViscosity(m, eta, d, alpha);
   tp.denlub = 875 / v * lc.dencon;
@@ -464,13 +515,14 @@ void hybridformulation(Model& m, double T, double P) {
   const double muinf = tp.hmuinf * std::exp(tp.htinf * tp.hcf / (T - tp.htinf));
   const double dp = pinf - P;
   const double e = std::exp(tp.hcf * P / dp);
-  const double eta = muinf * e * std::pow(s, q);
+  const double sq = std::pow(s, q);
+  const double eta = muinf * e * sq;
   const double alpha = alfa0 / s + tp.hcf * pinf / (dp * dp);
   const double d =
       -tp.hcf * P * tp.hc1 * eta / (T * T * (dp * dp)) -
       e * ((P * std::pow(s, q - 1) * muinf / q) *
                (q * (tp.ha1 / (T * T) - 2 * tp.ha2 / (T * T * T)) + alfa0 * tp.hb1 / (T * T)) -
-           muinf * std::pow(s, q) * tp.htinf * tp.hcf / ((T - tp.htinf) * (T - tp.htinf)));
+           muinf * sq * tp.htinf * tp.hcf / ((T - tp.htinf) * (T - tp.htinf)));
   setViscosity(m, eta, d, alpha);
 }
 
@@ -646,9 +698,7 @@ void zeld7(Model& m) {
         setMeasuredRheologyLimits(m);
       }
       yasutomiBair(m, T, P);
-      setProperties(
-          m, 1000 * (1.009 - 0.0007296 * T), 1763.2 + 2.4171 * T,
-          0.139 / std::pow(1 - std::log(1 + 11.826 * P / 1627234184.5089467) / 11.826, 3));
+      setProperties(m, 1000 * (1.009 - 0.0007296 * T), 1763.2 + 2.4171 * T, lc.ptc);
       if (tp.ktrac == 12) {
         tp.smod = 1.0e7 * lc.prcon * std::exp(1.2e-9 * P);
         tp.cshear = 1.5e6 * lc.prcon * std::exp(1.4e-9 * P);
@@ -784,6 +834,37 @@ void zeld7(Model& m) {
 
   requireFiniteResults(m);
   tp.initprop = 1;
+}
+
+double viscosityat(Model& m, double temp) {
+  auto& tp = m.tracprop;
+  tp.currtemp = temp;
+  if (tp.initprop == 0 || !freeVolumeCode(tp.ktrac)) {
+    zeld7(m);
+    return tp.vislub;
+  }
+  // The Yasutomi-Bair lubricants: the law and every check of zeld7, in the same order, with the
+  // pressure terms of the last evaluation at this pressure, and without storing the properties
+  // the integration does not read.
+  // In SI the unit factors are 1 and the quotients the values themselves.
+  const auto& lc = m.zeld7;
+  const double T = lc.tempcon == 1 ? temp : temp / lc.tempcon;
+  const double P = lc.prcon == 1 ? tp.currpres : tp.currpres / lc.prcon;
+  const LawValues v = freeVolumeLaw(m, T, P, true);
+  const double vis = lc.viscon * v.eta;
+  double den = tp.denlub;
+  double sph = tp.spheatlub;
+  double tc = tp.thercondlub(1);
+  if (tp.ktrac <= 12) {  // updated MIL-L-23699: temperature- and pressure-dependent properties
+    den = 1000 * (1.009 - 0.0007296 * T) * lc.dencon;
+    sph = (1763.2 + 2.4171 * T) * lc.sphtcon;
+    tc = lc.ptc * lc.tccon;
+  }
+  if (!finiteResults(vis, lc.dviscon * v.d, lc.ss1(1) * v.alpha, den, sph, tc, tp.tracvis,
+                     tp.tracbeta)) {
+    stopNotFinite(m);
+  }
+  return vis;
 }
 
 }  // namespace zeld7
