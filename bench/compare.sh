@@ -3,7 +3,8 @@
 # what they leave behind: the report PRINT.txt byte for byte and the exit status. Prints one line
 # per input that differs (and the user CPU seconds of both builds per input with -t), then a
 # closing count. Exit status 0 when nothing differs. A speed change must leave every report as
-# it was.   Usage: bench/compare.sh [-t] [-j JOBS] OLD_PROGRAM NEW_PROGRAM
+# it was. Further inputs (files, or folders of .txt inputs) may follow the two programs.
+#   Usage: bench/compare.sh [-t] [-j JOBS] OLD_PROGRAM NEW_PROGRAM [INPUT...]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 timing=0
@@ -16,9 +17,14 @@ while getopts "tj:" opt; do
   esac
 done
 shift $((OPTIND - 1))
-[ $# -eq 2 ] || { echo "usage: $0 [-t] [-j JOBS] OLD_PROGRAM NEW_PROGRAM" >&2; exit 2; }
+[ $# -ge 2 ] || { echo "usage: $0 [-t] [-j JOBS] OLD_PROGRAM NEW_PROGRAM [INPUT...]" >&2; exit 2; }
 old=$(realpath "$1")
 new=$(realpath "$2")
+shift 2
+inputs=("$root"/examples/*.txt "$root"/tests/fuzz/corpus/*)
+for extra in "$@"; do
+  if [ -d "$extra" ]; then inputs+=("$(realpath "$extra")"/*.txt); else inputs+=("$(realpath "$extra")"); fi
+done
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -49,7 +55,7 @@ one() {
 }
 export -f one
 
-printf '%s\n' "$root"/examples/*.txt "$root"/tests/fuzz/corpus/* |
+printf '%s\n' "${inputs[@]}" |
   xargs -P "$jobs" -I{} bash -c 'one "$@"' _ {} "$old" "$new" "$work" | sort >"$work/results"
 
 differ=$(awk '$4 != "same"' "$work/results" | wc -l)
