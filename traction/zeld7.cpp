@@ -430,18 +430,26 @@ void mill7808ve(Model& m, double T, double /*P*/) {
 // Shell T9 (code 18): Vogel-like law in the thermodynamic scaling variable phi = Tr v^g with
 // the relative volume v from a Tait equation; density, volumetric properties and conductivity
 // from the same volume. The law has a pole where phi reaches 0.26844.
-void shellt9(Model& m, double T, double P) {
-  auto& tp = m.tracprop;
-  const auto& lc = m.zeld7;
+namespace {
+
+// The viscosity part of the law (T in K, P in Pa) with its stops: bulk-modulus factor
+// exp(-0.00609 T), bulk modulus k0, Tait factor f and its root g, thermal expansion e, relative
+// volume v, reduced temperature Tr, v^5.0348, distance from the pole and the viscosity.
+struct ShellT9Volume {
+  double ek, k0, f, g, e, v, tr, v5, dphi, eta;
+};
+
+ShellT9Volume shellt9volume(Model& m, double T, double P) {
+  ShellT9Volume s{};
   // The bulk modulus k0 underflows to zero far above the law's range (beyond some 1.2E5 K);
   // at zero pressure the Tait factor is exactly 1 whatever k0 is, never 0/0.
-  const double ek = std::exp(-0.00609 * T);
-  const double k0 = 9.234e9 * ek;
-  const double f = P == 0 ? 1.0 : 1 + 10.545 * P / k0;
-  const double g = std::pow(f, 1 / 10.545);
-  const double e = 1 + 0.0007734 * (T - 298.15);
-  const double v = e / g;
-  if (!(v > 0)) {
+  s.ek = std::exp(-0.00609 * T);
+  s.k0 = 9.234e9 * s.ek;
+  s.f = P == 0 ? 1.0 : 1 + 10.545 * P / s.k0;
+  s.g = std::pow(s.f, 1 / 10.545);
+  s.e = 1 + 0.0007734 * (T - 298.15);
+  s.v = s.e / s.g;
+  if (!(s.v > 0)) {
     m.devices.report.write(
         "/,5X,\"Execution terminating in Zeld7(ShellT9) ---\",/,5X,"
         "\"Lubricant viscosity model limitation: \",/,5X,"
@@ -450,31 +458,68 @@ void shellt9(Model& m, double T, double P) {
     zq::stopRun("zeld7");
   }
   requirePositiveTemperature(m, T, "(ShellT9)");
-  const double tr = T / 298.15;
-  const double v5 = std::pow(v, 5.0348);
-  const double phi = tr * v5;
+  s.tr = T / 298.15;
+  s.v5 = std::pow(s.v, 5.0348);
+  const double phi = s.tr * s.v5;
   if (!(phi - 0.26844 > 0)) {
     stopLimit(
         m, "(ShellT9)",
         {"Viscosity extrapolation to operating pressure is unrealistic:",
          "the Vogel-like law reaches its pole (phi <= 0.26844) at this pressure.", kReduceLoad},
-        {{"Relative volume v =", v}});
+        {{"Relative volume v =", s.v}});
   }
-  const double dphi = phi - 0.26844;
-  const double eta = 0.0001489 * std::exp(3.46233912 / dphi);
-  const double v4 = std::pow(v, 4.0348);
-  const double alpha = 17.432185001376 * e * v4 * tr /
-                       (std::pow(f, (1 + 10.545) / 10.545) * k0 * (dphi * dphi));
-  const double d =
-      3.46233912 * eta *
-      (v5 / 298.15 +
-       5.0348 * v4 * tr * (0.0007734 - 1.23058921 * 56235060 * P * ek / (k0 * k0 * f)) / g) /
-      (dphi * dphi);
-  setViscosity(m, eta, d, alpha);
-  tp.denlub = 875 / v * lc.dencon;
-  tp.spheatlub = (1170000 + 390000 * tr / std::pow(v, 4)) * lc.sphtcon;
-  tp.thercondlub(1) =
-      (0.053 + 0.026 / std::pow(v * (1 - 0.101 * std::pow(v, 3) * tr), 7.6)) * lc.tccon;
+  s.dphi = phi - 0.26844;
+  s.eta = 0.0001489 * std::exp(3.46233912 / s.dphi);
+  return s;
+}
+
+// The rest of the law from the volume: temperature derivative, pressure-viscosity coefficient,
+// density, specific heat and conductivity (SI).
+struct ShellT9Rest {
+  double d, alpha, den, sph, tc;
+};
+
+ShellT9Rest shellt9rest(const ShellT9Volume& s, double P) {
+  const double v4 = std::pow(s.v, 4.0348);
+  ShellT9Rest r{};
+  r.alpha = 17.432185001376 * s.e * v4 * s.tr /
+            (std::pow(s.f, (1 + 10.545) / 10.545) * s.k0 * (s.dphi * s.dphi));
+  r.d = 3.46233912 * s.eta *
+        (s.v5 / 298.15 +
+         5.0348 * v4 * s.tr * (0.0007734 - 1.23058921 * 56235060 * P * s.ek / (s.k0 * s.k0 * s.f)) /
+             s.g) /
+        (s.dphi * s.dphi);
+  r.den = 875 / s.v;
+  r.sph = 1170000 + 390000 * s.tr / std::pow(s.v, 4);
+  r.tc = 0.053 + 0.026 / std::pow(s.v * (1 - 0.101 * std::pow(s.v, 3) * s.tr), 7.6);
+  return r;
+}
+
+// True where the rest of the law is finite for certain, in the user's units too, without
+// forming it: relative volume 0.5..1.2 and reduced temperature 0.5..3 (some 150..900 K), so that
+// v^4.0348, v^4 and v (1 - 0.101 v^3 Tr) lie between 0.06 and 2.2; a Tait factor 1..1e6 and a
+// bulk modulus of at least 1e6 Pa at pressures 0..1e12 Pa; at least 1e-3 from the pole and a
+// viscosity below 1e100 Pa s; unit factors below 1e10. Then |alpha| < 200 1/Pa, |d| < 1e120,
+// density, specific heat and conductivity below 1e8, all far below overflow.
+bool shellt9RestFinite(const Zeld7Locals& lc, const ShellT9Volume& s, double P) {
+  const bool units = std::abs(lc.dviscon) <= 1e10 && std::abs(lc.ss1(1)) <= 1e10 &&
+                     std::abs(lc.dencon) <= 1e10 && std::abs(lc.sphtcon) <= 1e10 &&
+                     std::abs(lc.tccon) <= 1e10;
+  return units && s.v >= 0.5 && s.v <= 1.2 && s.tr >= 0.5 && s.tr <= 3 && s.f >= 1 &&
+         s.f <= 1e6 && s.k0 >= 1e6 && P >= 0 && P <= 1e12 && s.dphi >= 1e-3 && s.eta <= 1e100;
+}
+
+}  // namespace
+
+void shellt9(Model& m, double T, double P) {
+  auto& tp = m.tracprop;
+  const auto& lc = m.zeld7;
+  const ShellT9Volume s = shellt9volume(m, T, P);
+  const ShellT9Rest r = shellt9rest(s, P);
+  setViscosity(m, s.eta, r.d, r.alpha);
+  tp.denlub = r.den * lc.dencon;
+  tp.spheatlub = r.sph * lc.sphtcon;
+  tp.thercondlub(1) = r.tc * lc.tccon;
 }
 
 // Hybrid Formulation (codes 14, 16, 19): Vogel-Fulcher-Tammann viscosity at zero pressure,
@@ -839,17 +884,32 @@ void zeld7(Model& m) {
 double viscosityat(Model& m, double temp) {
   auto& tp = m.tracprop;
   tp.currtemp = temp;
-  if (tp.initprop == 0 || !freeVolumeCode(tp.ktrac)) {
+  const bool freeVolume = freeVolumeCode(tp.ktrac);
+  if (tp.initprop == 0 || !(freeVolume || tp.ktrac == 18)) {
     zeld7(m);
     return tp.vislub;
   }
-  // The Yasutomi-Bair lubricants: the law and every check of zeld7, in the same order, with the
-  // pressure terms of the last evaluation at this pressure, and without storing the properties
-  // the integration does not read.
-  // In SI the unit factors are 1 and the quotients the values themselves.
+  // The law and every check of zeld7, in the same order, without storing the properties the
+  // integration does not read. In SI the unit factors are 1 and the quotients the values.
   const auto& lc = m.zeld7;
   const double T = lc.tempcon == 1 ? temp : temp / lc.tempcon;
   const double P = lc.prcon == 1 ? tp.currpres : tp.currpres / lc.prcon;
+  if (!freeVolume) {
+    // Shell T9: the rest of the law is formed only where its finiteness is not certain.
+    const ShellT9Volume s = shellt9volume(m, T, P);
+    const double vis = lc.viscon * s.eta;
+    if (shellt9RestFinite(lc, s, P)) {
+      if (!finiteResults(vis, 0, 0, 0, 0, 0, tp.tracvis, tp.tracbeta)) stopNotFinite(m);
+    } else {
+      const ShellT9Rest r = shellt9rest(s, P);
+      if (!finiteResults(vis, lc.dviscon * r.d, lc.ss1(1) * r.alpha, r.den * lc.dencon,
+                         r.sph * lc.sphtcon, r.tc * lc.tccon, tp.tracvis, tp.tracbeta)) {
+        stopNotFinite(m);
+      }
+    }
+    return vis;
+  }
+  // Yasutomi-Bair: the pressure terms of the last evaluation at this pressure.
   const LawValues v = freeVolumeLaw(m, T, P, true);
   const double vis = lc.viscon * v.eta;
   double den = tp.denlub;
