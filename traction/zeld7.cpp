@@ -525,13 +525,24 @@ void shellt9(Model& m, double T, double P) {
 // Hybrid Formulation (codes 14, 16, 19): Vogel-Fulcher-Tammann viscosity at zero pressure,
 // a free-volume pressure term that diverges at the limiting pressure Pinf(T), and a power law in
 // s = 1 + alfa0 P / q. The derivative of the exponent q enters only through s.
-void hybridformulation(Model& m, double T, double P) {
+namespace {
+
+// The viscosity part of the law (T in K, P in Pa) with its stops: exponent q, pressure
+// coefficient alfa0 at zero pressure, power base s, limiting pressure and its distance dp from P,
+// the viscosity at infinite temperature muinf, the pressure factor e = exp(Cf P / dp), s^q and
+// the viscosity.
+struct HybridParts {
+  double q, alfa0, s, pinf, dp, muinf, e, sq, eta;
+};
+
+HybridParts hybridviscosity(Model& m, double T, double P) {
   const auto& tp = m.tracprop;
+  HybridParts h{};
   requirePositiveTemperature(m, T, " (HybridFormulation)");
-  const double q = tp.hb0 + tp.hb1 / T;
-  const double alfa0 = tp.ha0 - tp.ha1 / T + tp.ha2 / (T * T);
-  const double s = 1 + alfa0 * P / q;
-  if (s < 0) {
+  h.q = tp.hb0 + tp.hb1 / T;
+  h.alfa0 = tp.ha0 - tp.ha1 / T + tp.ha2 / (T * T);
+  h.s = 1 + h.alfa0 * P / h.q;
+  if (h.s < 0) {
     m.devices.report.write(
         "/,5X,\"Execution terminating in Zeld7 \",\"(HybridFormulation) ***\",/,5X,"
         "\"Current traction model \",\"limitation ***\",/,5X,"
@@ -539,7 +550,7 @@ void hybridformulation(Model& m, double T, double P) {
         "\"under conditions \",\"encountered. The term (1 + alfa0*P/q) must be positive.\",/,/,"
         "5X,\"Current Temperature (K) =\",E12.5,3X,\"Current Pressure, \",\"P (GPa) =\",E12.5,"
         "/,5X,\"Model parameters:, alfa0 (1/GPa) =\",E12.5,3X,\"q =\",E13.5,/,/",
-        {T, P * 1.0e-9, alfa0 * 1.0e9, q});
+        {T, P * 1.0e-9, h.alfa0 * 1.0e9, h.q});
     zq::stopRun("zeld7");
   }
   if (!(T > tp.htinf)) {
@@ -549,26 +560,59 @@ void hybridformulation(Model& m, double T, double P) {
                "Check the temperatures on the input records."},
               {{"Divergence temperature, T-infinity (K) =", tp.htinf}});
   }
-  const double pinf = tp.hc0 + tp.hc1 / T;
-  if (!(P < pinf)) {
+  h.pinf = tp.hc0 + tp.hc1 / T;
+  if (!(P < h.pinf)) {
     stopLimit(
         m, " (HybridFormulation)",
         {"Viscosity extrapolation to operating pressure is unrealistic:",
          "the pressure is at or above the limiting pressure P-infinity of the law.", kReduceLoad},
-        {{"Limiting pressure, P-infinity (GPa) =", pinf * 1.0e-9}});
+        {{"Limiting pressure, P-infinity (GPa) =", h.pinf * 1.0e-9}});
   }
-  const double muinf = tp.hmuinf * std::exp(tp.htinf * tp.hcf / (T - tp.htinf));
-  const double dp = pinf - P;
-  const double e = std::exp(tp.hcf * P / dp);
-  const double sq = std::pow(s, q);
-  const double eta = muinf * e * sq;
-  const double alpha = alfa0 / s + tp.hcf * pinf / (dp * dp);
+  h.muinf = tp.hmuinf * std::exp(tp.htinf * tp.hcf / (T - tp.htinf));
+  h.dp = h.pinf - P;
+  h.e = std::exp(tp.hcf * P / h.dp);
+  h.sq = std::pow(h.s, h.q);
+  h.eta = h.muinf * h.e * h.sq;
+  return h;
+}
+
+// Pressure-viscosity coefficient alpha and temperature derivative d of the law (SI).
+LawValues hybridderivatives(const Tracprop& tp, const HybridParts& h, double T, double P) {
+  const double alpha = h.alfa0 / h.s + tp.hcf * h.pinf / (h.dp * h.dp);
   const double d =
-      -tp.hcf * P * tp.hc1 * eta / (T * T * (dp * dp)) -
-      e * ((P * std::pow(s, q - 1) * muinf / q) *
-               (q * (tp.ha1 / (T * T) - 2 * tp.ha2 / (T * T * T)) + alfa0 * tp.hb1 / (T * T)) -
-           muinf * sq * tp.htinf * tp.hcf / ((T - tp.htinf) * (T - tp.htinf)));
-  setViscosity(m, eta, d, alpha);
+      -tp.hcf * P * tp.hc1 * h.eta / (T * T * (h.dp * h.dp)) -
+      h.e * ((P * std::pow(h.s, h.q - 1) * h.muinf / h.q) *
+                 (h.q * (tp.ha1 / (T * T) - 2 * tp.ha2 / (T * T * T)) + h.alfa0 * tp.hb1 / (T * T)) -
+             h.muinf * h.sq * tp.htinf * tp.hcf / ((T - tp.htinf) * (T - tp.htinf)));
+  return {h.eta, d, alpha};
+}
+
+// True where alpha and d are finite for certain, in the user's units too, without forming
+// them: constants |Cf| <= 1e3, |C0|, |C1| <= 1e15 Pa, |A1|, |A2| <= 1, |B1| <= 1e6, |T-infinity|
+// <= 1e4 K; 1 K above T-infinity and 1..1e4 K; pressure 0..1e11 Pa, at least 1e3 Pa below the
+// limit; |alfa0| <= 1 1/Pa, 1e-3 <= |q| <= 50, s 1e-3..1e3 (so s^(q - 1) <= 1e153); muinf, e
+// and s^q up to 1e50, the viscosity up to 1e100 Pa s; unit factors below 1e10. Then |alpha| <
+// 1e13 and |d| < 1e275, below overflow.
+bool hybridDerivativesFinite(const Tracprop& tp, const Zeld7Locals& lc, const HybridParts& h,
+                             double T, double P) {
+  const bool constants = std::abs(tp.hcf) <= 1e3 && std::abs(tp.hc0) <= 1e15 &&
+                         std::abs(tp.hc1) <= 1e15 && std::abs(tp.ha1) <= 1 &&
+                         std::abs(tp.ha2) <= 1 && std::abs(tp.hb1) <= 1e6 &&
+                         std::abs(tp.htinf) <= 1e4;
+  const bool units = std::abs(lc.dviscon) <= 1e10 && std::abs(lc.ss1(1)) <= 1e10;
+  const bool state = T >= tp.htinf + 1 && T >= 1 && T <= 1e4 && P >= 0 && P <= 1e11 &&
+                     h.dp >= 1e3 && std::abs(h.alfa0) <= 1 && std::abs(h.q) >= 1e-3 &&
+                     std::abs(h.q) <= 50 && h.s >= 1e-3 && h.s <= 1e3 &&
+                     std::abs(h.muinf) <= 1e50 && h.e <= 1e50 && h.sq <= 1e50 && h.eta <= 1e100;
+  return constants && units && state;
+}
+
+}  // namespace
+
+void hybridformulation(Model& m, double T, double P) {
+  const HybridParts h = hybridviscosity(m, T, P);
+  const LawValues v = hybridderivatives(m.tracprop, h, T, P);
+  setViscosity(m, v.eta, v.d, v.alpha);
 }
 
 void zeld7(Model& m) {
@@ -885,7 +929,8 @@ double viscosityat(Model& m, double temp) {
   auto& tp = m.tracprop;
   tp.currtemp = temp;
   const bool freeVolume = freeVolumeCode(tp.ktrac);
-  if (tp.initprop == 0 || !(freeVolume || tp.ktrac == 18)) {
+  const bool hybrid = tp.ktrac == 14 || tp.ktrac == 16 || tp.ktrac == 19;
+  if (tp.initprop == 0 || !(freeVolume || hybrid || tp.ktrac == 18)) {
     zeld7(m);
     return tp.vislub;
   }
@@ -894,6 +939,24 @@ double viscosityat(Model& m, double temp) {
   const auto& lc = m.zeld7;
   const double T = lc.tempcon == 1 ? temp : temp / lc.tempcon;
   const double P = lc.prcon == 1 ? tp.currpres : tp.currpres / lc.prcon;
+  if (hybrid) {
+    // Hybrid Formulation: alpha and d are formed only where their finiteness is not certain;
+    // its other properties are constants of the lubricant.
+    const HybridParts h = hybridviscosity(m, T, P);
+    const double vis = lc.viscon * h.eta;
+    double dvis = 0;
+    double alpha = 0;
+    if (!hybridDerivativesFinite(tp, lc, h, T, P)) {
+      const LawValues v = hybridderivatives(tp, h, T, P);
+      dvis = lc.dviscon * v.d;
+      alpha = lc.ss1(1) * v.alpha;
+    }
+    if (!finiteResults(vis, dvis, alpha, tp.denlub, tp.spheatlub, tp.thercondlub(1), tp.tracvis,
+                       tp.tracbeta)) {
+      stopNotFinite(m);
+    }
+    return vis;
+  }
   if (!freeVolume) {
     // Shell T9: the rest of the law is formed only where its finiteness is not certain.
     const ShellT9Volume s = shellt9volume(m, T, P);
