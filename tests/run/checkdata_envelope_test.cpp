@@ -206,6 +206,9 @@ TEST(LubricantCheck, DataThatLeaveFilmOrTractionWithoutANumberStop) {
     t.viscoeff(4) = 3000.0, t.reftracvis = 0.2, t.tracviscoeff(4) = 0.03;
     c.set(t);
     EXPECT_EQ(stops(*m), c.block != nullptr);
-    if (c.block) EXPECT_EQ(out.str(), std::string("\n     Execution terminating due to invalid lubricant data on the ") + c.block + "\n\n\n");
+    if (c.block) {
+      EXPECT_EQ(out.str(), std::string("\n     Execution terminating due to invalid lubricant "
+                                       "data on the ") + c.block + "\n\n\n");
+    }
   }
 }

@@ -45,8 +45,8 @@ std::unique_ptr<zqtest::TestBearing> pressed(BearingCase which, double mirror = 
 }
 
 // Motion: orbit speed, element angular velocity w (azimuth components), race speeds, and race 1
-// sliding at v along the rolling direction of contact 1.
-void move(Model& m, double orbit, zq::Vec3 w, double outer, double inner, double v = 0.0) {
+// sliding at v along axis `along` of contact 1 (2: the rolling direction, 1: across it).
+void move(Model& m, double orbit, zq::Vec3 w, double outer, double inner, double v = 0.0, int along = 2) {
   auto& vm = m.vecmats;
   vm.revel(3, 1) = orbit;
   for (int k = 1; k <= m.brggeom.nrace; ++k) vm.raceangvel(1, k) = k % 2 ? outer : inner;
@@ -54,7 +54,7 @@ void move(Model& m, double orbit, zq::Vec3 w, double outer, double inner, double
     vm.reangvel(n, 1) = vm.racevel(n, 1) = 0.0;
     for (int q = 1; q <= 3; ++q) {
       vm.reangvel(n, 1) += vm.retoiaz(q, n, 1) * w(q);
-      vm.racevel(n, 1) += vm.inerttoiaz(q, n, 1) * vm.tacs(2, q, 1, 1) * v;
+      vm.racevel(n, 1) += vm.inerttoiaz(q, n, 1) * vm.tacs(along, q, 1, 1) * v;
     }
   }
 }
@@ -115,7 +115,13 @@ TEST(TractionBalance, RacesTakeTheElementForcesAndMomentsTransferBetweenCentres)
       EXPECT_TRUE(f(2, k) == 0.0 && std::abs(f(3, k) + s.conload(k, 1)) < 1e-15);
       EXPECT_NEAR(std::abs(f(1, k)), mu * s.conload(k, 1), 1e-15);
       EXPECT_NEAR(s.resv(k, 1), mu * v * s.conload(k, 1), 1e-15);
+      EXPECT_NEAR(s.rewr(k, 1), v * s.conload(k, 1), 1e-15);
+      // Rolling speed: the common surface speed, roller spin ri times its radius cbs3; no
+      // pure-rolling points on laminae.
+      EXPECT_TRUE(std::abs(std::abs(s.rollvel(k, 1)) - std::abs(ri * m.vecmats.cbs(3, k, 1))) < 1e-14 && m.vecmats.kns(k, 1) == 0);
     }
+    for (int k = 1; k <= m.brggeom.nrace && n <= 1; ++k)  // ball: strip loads (3Q/4)(1 - x^2) add up to Q
+      EXPECT_NEAR(f(3, k), -s.conload(k, 1), 1e-14 * s.conload(k, 1));
     for (int k = 1; k <= 2 && n == 2; ++k)
       for (int j = 1; j <= m.revecs.ngrid; ++j) {
         const double u = s.conslipdis(j, k, 1), c = s.conloaddis(j, k, 1) > 0.0 ? zeld3::zeld3(std::abs(u), kCurve) : 0.0;
@@ -131,8 +137,10 @@ TEST(TractionHeat, HeatAndWearAreIntegralsOfTractionTimesSlipAndLoadTimesSlip) {
   // transverse axis, race sliding at V): slip w (dz(x0) - dz(x)), dz the sagitta of the profile
   // circle R, pure rolling at -x0 and x0. A profile flat across (R = 1e10 > 1e6) rolling about
   // the transverse axis with the orbit, race at rest: no slip anywhere, no traction, no heat,
-  // the normal load's moment about the race centre still transferred. Gauss rule: 1e-6.
-  for (int state = 0; state <= 2; ++state) {
+  // the normal load's moment about the race centre still transferred. Race sliding across
+  // rolling at V under a ball at rest: the slip in the tangent plane, tilted by asin(a x / R),
+  // is V cos = V (1 + dz(x) / R). Gauss rule: 1e-6.
+  for (int state = 0; state <= 3; ++state) {
     auto b = pressed(BearingCase::kBallSi);
     Model& m = b->m();
     const auto& s = m.solutions;
@@ -140,7 +148,7 @@ TEST(TractionHeat, HeatAndWearAreIntegralsOfTractionTimesSlipAndLoadTimesSlip) {
     if (state == 2) m.brggeom.reprrad(1, 1) = 1.0e10;
     const double a = s.conwidtha(1, 1), r = m.brggeom.reprrad(1, 1), x0 = 0.6, w = 5.0;
     auto dz = [&](double x) { return r * (std::sqrt(1.0 - a * x * a * x / (r * r)) - 1.0); };
-    auto slip = [&](double x) { return std::abs(state == 0 ? w * a * x : state == 1 ? w * (dz(x0) - dz(x)) : 0.0); };
+    auto slip = [&](double x) { return std::abs(state == 0 ? w * a * x : state == 1 ? w * (dz(x0) - dz(x)) : state == 3 ? 0.4 * (1 + dz(x) / r) : 0.0); };
     zq::Vec3 waz;  // w about the contact's normal or transverse axis, azimuth components
     for (int n = 1; n <= 3; ++n) waz(n) = w * vm.tacs(state ? 1 : 3, n, 1, 1);
     if (state < 2) move(m, 0.0, waz, 0.0, 0.0, -state * w * (vm.cbs(3, 1, 1) + dz(x0)));
@@ -150,6 +158,7 @@ TEST(TractionHeat, HeatAndWearAreIntegralsOfTractionTimesSlipAndLoadTimesSlip) {
     for (int q = 1; q <= 3; ++q) rho += vm.tacs(q, 3, 1, 1) * (vm.crs(q, 1, 1) - vm.cbs(q, 1, 1));
     const double l = -orbit * rho / (vm.cbs(3, 1, 1) * w);  // l / w
     if (state == 2) move(m, orbit, {l * waz(1) - orbit, l * waz(2), l * waz(3)}, 0.0, 0.7);
+    if (state == 3) move(m, 0.0, {}, 0.0, 0.0, 0.4, 1);
     expectBalanced(m, traction(m));
     const double q = 0.75 * s.conload(1, 1);
     const double heat = q * simpson([&](double x) { return (1 - x * x) * slip(x) * zeld3::zeld3(slip(x), kCurve); });
@@ -158,7 +167,7 @@ TEST(TractionHeat, HeatAndWearAreIntegralsOfTractionTimesSlipAndLoadTimesSlip) {
     EXPECT_NEAR(s.rewr(1, 1), wear, 1e-6 * wear);
     // Largest slip of the spin at the outermost Gauss point (1 + 0.8611363115940526) / 2.
     const double smax = state == 0 ? w * a * (1 + 0.8611363115940526) / 2 : s.reracemaxslip(1, 1);
-    EXPECT_TRUE(std::abs(s.reracemaxslip(1, 1) - smax) < 1e-15 && s.reracetrac(1, 1) == (state < 2) * zeld3::zeld3(smax, kCurve));
+    EXPECT_TRUE(std::abs(s.reracemaxslip(1, 1) - smax) < 1e-15 && s.reracetrac(1, 1) == (state != 2) * zeld3::zeld3(smax, kCurve));
     EXPECT_EQ(vm.kns(1, 1), 1 + (state == 1));
     EXPECT_NEAR(vm.xys(1, 1, 1), -x0 * (state == 1), 1e-6);
     EXPECT_NEAR(vm.xys(2, 1, 1), x0 * (state == 1), 1e-6);
