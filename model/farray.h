@@ -10,6 +10,7 @@
 #include <cstddef>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 #if defined(ZELORQS_BOUNDS_CHECK)
 #include <version>
@@ -70,22 +71,35 @@ struct Layout {
   static constexpr std::array<int, rank> ext{D...};
   static constexpr std::size_t size = (std::size_t(D) * ...);
 
+  // Distance between neighbours along each index (1 along the first).
+  static constexpr std::array<std::size_t, rank> strides = [] {
+    std::array<std::size_t, rank> s{};
+    std::size_t stride = 1;
+    for (int k = 0; k < rank; ++k) {
+      s[k] = stride;
+      stride *= std::size_t(ext[k]);
+    }
+    return s;
+  }();
+
   template <std::size_t N>
   static std::size_t offset(const std::array<int, N>& idx, const char* file, unsigned line) {
     static_assert(N == rank, "wrong number of indices for this array");
-    std::size_t off = 0;
-    std::size_t stride = 1;
-    for (std::size_t k = 0; k < N; ++k) {
-      if constexpr (ZQS_CHECKED) {
+    if constexpr (ZQS_CHECKED) {
+      for (std::size_t k = 0; k < N; ++k) {
         if (idx[k] < 1 || idx[k] > ext[k])
           throwBounds(shapeText<D...>(), int(k) + 1, idx[k], ext[k], file, line);
       }
-      off += std::size_t(idx[k] - 1) * stride;
-      stride *= std::size_t(ext[k]);
     }
     (void)file;
     (void)line;
-    return off;
+    // One term per index, written out (no loop), so that every access folds to a multiply-add
+    // of its indices with constant strides.
+    return sum(idx, std::make_index_sequence<N>{});
+  }
+  template <std::size_t N, std::size_t... K>
+  static std::size_t sum(const std::array<int, N>& idx, std::index_sequence<K...>) {
+    return ((std::size_t(idx[K] - 1) * strides[K]) + ...);
   }
   static std::size_t linear(int k, const char* file, unsigned line) {
     if constexpr (ZQS_CHECKED) {

@@ -90,6 +90,14 @@ struct Zeld7Locals {
   zq::FArray<double, 3> ss1, ss2;
   // Santotrac laws: the viscosities (Pa s) at T - 1 and T of the last evaluation.
   zq::FArray<double, 2> santotrac30visc, santotrac50visc;
+  // Pressure terms of the free-volume (Yasutomi-Bair) law at the pressure of the last
+  // evaluation, which the film integration reuses at its many temperatures of one pressure:
+  // glass temperature Tg (K), expansivity factor F, the pressure factors of dF/dp and of
+  // F dTg/dp, and the pressure-only conductivity of the updated MIL-L-23699 (W/(m K)); for
+  // lubricant code pcode (0: none) at the pressure (Pa) whose bits are pbits.
+  int pcode = 0;
+  unsigned long long pbits = 0;
+  double ptg = 0, pf = 0, pdf = 0, pdtg = 0, ptc = 0;
 };
 
 // Results section: the contact-edge values of the ball race contacts (depth of the outer contact

@@ -49,26 +49,23 @@ void setconstants(Model& m) {
 // eta/eta0 in fr.r.
 void newtonianderivative(Model& m, Frame& fr, const zq::FArray<double, 3>& y,
                          zq::FArray<double, 3>& f) {
-  m.tracprop.currtemp = y(2) * fr.t0;
-  zeld7::zeld7(m);
-  fr.r = m.tracprop.vislub / fr.eta0;
+  fr.r = zeld7::viscosityat(m, y(2) * fr.t0) / fr.eta0;
   f(1) = 1;
   f(2) = -fr.br * y(1) * fr.r;
 }
 
-// Visco-elastic film: derivative of (x, Sigma1, Sigma2) and its flag: 1 when the stress is
-// within 0.1 % of its steady value or a component would fall, 2 when it overshoots.
-int viscoelasticderivative(const Model& m, const Frame& fr, const zq::FArray<double, 3>& y,
-                           zq::FArray<double, 3>& f) {
-  f(1) = 1;
-  const double sig = std::sqrt(y(2) * y(2) + y(3) * y(3));
+// Visco-elastic film: rates (f2, f3) of the stresses (s2, s3) and their flag: 1 when the
+// stress is within 0.1 % of its steady value or a component would fall, 2 when it overshoots
+// (the rates are 0 with a flag).
+int stressrates(const Model& m, const Frame& fr, double s2, double s3, double& f2, double& f3) {
+  const double sig = std::sqrt(s2 * s2 + s3 * s3);
   if (sig <= m.constants.tolr(1)) {
-    f(2) = fr.sl1;
-    f(3) = fr.sl2;
+    f2 = fr.sl1;
+    f3 = fr.sl2;
     return 0;
   }
-  f(2) = 0;
-  f(3) = 0;
+  f2 = 0;
+  f3 = 0;
   if (std::abs(sig - fr.siginf) / fr.siginf <= 0.001) return 1;
   if (sig > fr.siginf) return 2;
   double sinhsig;
@@ -78,12 +75,19 @@ int viscoelasticderivative(const Model& m, const Frame& fr, const zq::FArray<dou
     const double e = std::exp(sig);
     sinhsig = (e * e - 1) / (2 * e);
   }
-  const double f2 = fr.sl1 - y(2) * sinhsig / (fr.de * sig);
-  const double f3 = fr.sl2 - y(3) * sinhsig / (fr.de * sig);
-  if (f2 < 0 || f3 < 0) return 1;
-  f(2) = f2;
-  f(3) = f3;
+  const double r2 = fr.sl1 - s2 * sinhsig / (fr.de * sig);
+  const double r3 = fr.sl2 - s3 * sinhsig / (fr.de * sig);
+  if (r2 < 0 || r3 < 0) return 1;
+  f2 = r2;
+  f3 = r3;
   return 0;
+}
+
+// Visco-elastic film: derivative of (x, Sigma1, Sigma2) and its flag (stressrates).
+int viscoelasticderivative(const Model& m, const Frame& fr, const zq::FArray<double, 3>& y,
+                           zq::FArray<double, 3>& f) {
+  f(1) = 1;
+  return stressrates(m, fr, y(2), y(3), f(2), f(3));
 }
 
 int derivative(Model& m, Frame& fr, const zq::FArray<double, 3>& y, zq::FArray<double, 3>& f) {
@@ -211,7 +215,11 @@ double reducedstep(const Model& m, double step, double e) {
   return std::max(z.dmin, z.cc * step * std::cbrt(z.tol / e));
 }
 
-void integrationstep(Model& m, Frame& fr) {
+namespace {
+
+// The step for any number of variables (z.nq) and stages (z.km) with the derivative of the
+// lubricant's model.
+void genericstep(Model& m, Frame& fr) {
   const auto& z = m.zeld6;
   const int nq = z.nq;
   zq::FArray<double, 3> ystage, fstage;
@@ -243,6 +251,127 @@ void integrationstep(Model& m, Frame& fr) {
     if (std::isnan(a) || a > fr.e) fr.e = a;
   }
   fr.flag = derivative(m, fr, fr.y, fr.f);
+}
+
+// Value of stage i = 2..5 from the start value y0 and the increments k(1..i-1) of one variable:
+// y0 + a(i,1) k(1) + ... + a(i,i-1) k(i-1), summed in stage order as in genericstep.
+double stagevalue(const zq::FArray<double, 10>& b, int i, double y0, const double (&k)[6]) {
+  switch (i) {
+    case 2:
+      return y0 + b(1) * k[1];
+    case 3:
+      return y0 + b(2) * k[1] + b(3) * k[2];
+    case 4:
+      return y0 + b(4) * k[1] + b(5) * k[2] + b(6) * k[3];
+    default:
+      return y0 + b(7) * k[1] + b(8) * k[2] + b(9) * k[3] + b(10) * k[4];
+  }
+}
+
+// New value and error estimate of one variable from its increments, summed in stage order; the
+// largest error magnitude goes to e (a NaN stays NaN: never accepted).
+double newvalue(const Zeld6Locals& z, double y0, const double (&k)[6], double& e) {
+  double sum = y0;
+  double err = 0;
+  for (int i = 1; i <= 5; ++i) {
+    sum += z.c(i) * k[i];
+    err += z.te(i) * k[i];
+  }
+  const double a = std::abs(err);
+  if (std::isnan(a) || a > e) e = a;
+  return sum;
+}
+
+// The steps of the two films with their derivatives formed in line, so that the stage values
+// stay in registers: the operations and their order are those of genericstep (the slope of
+// the first variable, x or xi, is 1). The increments are left in fr.k as there.
+
+// Newtonian film (xi, theta): d theta / d xi = -Br xi eta / eta0.
+void newtonianstep(Model& m, Frame& fr) {
+  const auto& z = m.zeld6;
+  const double h = fr.step;
+  // Slope of theta at (xi, theta); leaves the viscosity ratio of the point in fr.r.
+  auto slope = [&m, &fr](double x, double t) {
+    fr.r = zeld7::viscosityat(m, t * fr.t0) / fr.eta0;
+    return -fr.br * x * fr.r;
+  };
+  double kx[6], kt[6];
+  kx[1] = h * fr.fs(1);
+  kt[1] = h * fr.fs(2);
+  auto stage = [&](int i) {
+    const double x = stagevalue(z.b, i, fr.ys(1), kx);
+    const double t = stagevalue(z.b, i, fr.ys(2), kt);
+    kx[i] = h * 1.0;
+    kt[i] = h * slope(x, t);
+  };
+  stage(2);
+  stage(3);
+  stage(4);
+  stage(5);
+  for (int i = 1; i <= 5; ++i) {
+    fr.k(i, 1) = kx[i];
+    fr.k(i, 2) = kt[i];
+  }
+  fr.e = 0;
+  fr.y(1) = newvalue(z, fr.ys(1), kx, fr.e);
+  fr.y(2) = newvalue(z, fr.ys(2), kt, fr.e);
+  fr.f(1) = 1;
+  fr.f(2) = slope(fr.y(1), fr.y(2));
+  fr.flag = 0;
+}
+
+// Visco-elastic film (x, Sigma1, Sigma2): a stage whose rates carry a flag ends the step there.
+void viscoelasticstep(Model& m, Frame& fr) {
+  const auto& z = m.zeld6;
+  const double h = fr.step;
+  double kx[6], k2[6], k3[6];
+  kx[1] = h * fr.fs(1);
+  k2[1] = h * fr.fs(2);
+  k3[1] = h * fr.fs(3);
+  auto keep = [&](int n) {
+    for (int i = 1; i <= n; ++i) {
+      fr.k(i, 1) = kx[i];
+      fr.k(i, 2) = k2[i];
+      fr.k(i, 3) = k3[i];
+    }
+  };
+  auto stage = [&](int i) {
+    const double s2 = stagevalue(z.b, i, fr.ys(2), k2);
+    const double s3 = stagevalue(z.b, i, fr.ys(3), k3);
+    double f2 = 0;
+    double f3 = 0;
+    fr.flag = stressrates(m, fr, s2, s3, f2, f3);
+    if (fr.flag != 0) return false;
+    kx[i] = h * 1.0;
+    k2[i] = h * f2;
+    k3[i] = h * f3;
+    return true;
+  };
+  if (!stage(2)) return keep(1);
+  if (!stage(3)) return keep(2);
+  if (!stage(4)) return keep(3);
+  if (!stage(5)) return keep(4);
+  keep(5);
+  fr.e = 0;
+  fr.y(1) = newvalue(z, fr.ys(1), kx, fr.e);
+  fr.y(2) = newvalue(z, fr.ys(2), k2, fr.e);
+  fr.y(3) = newvalue(z, fr.ys(3), k3, fr.e);
+  fr.f(1) = 1;
+  fr.flag = stressrates(m, fr, fr.y(2), fr.y(3), fr.f(2), fr.f(3));
+}
+
+}  // namespace
+
+void integrationstep(Model& m, Frame& fr) {
+  const auto& z = m.zeld6;
+  const bool ve = m.tracprop.kmtype == 2;
+  if (z.km == 5 && z.nq == 3 && ve) {
+    viscoelasticstep(m, fr);
+  } else if (z.km == 5 && z.nq == 2 && !ve) {
+    newtonianstep(m, fr);
+  } else {
+    genericstep(m, fr);
+  }
 }
 
 double newtonianshear(Model& m, Frame& fr) {

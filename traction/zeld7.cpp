@@ -5,6 +5,7 @@
 // chosen at the first call; dvislub is -d(eta)/dT, viscoeff(1) the pressure-viscosity coefficient.
 #include "traction/zeld7.h"
 
+#include <bit>
 #include <cmath>
 #include <string>
 #include <utility>
@@ -66,12 +67,14 @@ constexpr const char* kReduceLoad = "Reduce operating load and/or speed on the b
 
 // Every law needs an absolute temperature above zero (logarithms, reciprocals). The procedure
 // name stays a literal until a stop needs it: this check runs on every property evaluation.
-void requirePositiveTemperature(Model& m, double t, const char* procedure = "") {
-  if (!(t > 0.0)) {
-    stopLimit(m, procedure,
-              {"The lubricant temperature must be positive on the absolute scale.",
-               "Check the temperatures on the input records."});
-  }
+[[noreturn]] void stopTemperature(Model& m, const char* procedure) {
+  stopLimit(m, procedure,
+            {"The lubricant temperature must be positive on the absolute scale.",
+             "Check the temperatures on the input records."});
+}
+
+inline void requirePositiveTemperature(Model& m, double t, const char* procedure = "") {
+  if (!(t > 0.0)) stopTemperature(m, procedure);
 }
 
 // Stores a law's SI results in the user's units.
@@ -173,13 +176,42 @@ void exponentialLaw(Model& m, bool pressureTemperatureTerm) {
   tp.dvislub = tp.viscoeff(4) * tp.vislub / (t * t);
 }
 
+// The pressure terms of the Yasutomi-Bair law at p (Pa): glass temperature Tg = Tg0 + A1 ln(1 +
+// A2 p), expansivity factor F = (1 + B1 p)^B2, the factor (1 + B1 p)^(B2 - 1) of dF/dp and
+// F A1 A2 / (1 + A2 p) (F times dTg/dp); for the updated MIL-L-23699 also its pressure-only
+// conductivity. Kept for the next evaluations; with reuse, those kept for the same lubricant
+// code and pressure are taken as they are.
+const Zeld7Locals& freeVolumePressureTerms(Model& m, double p, bool reuse) {
+  auto& lc = m.zeld7;
+  const auto& tp = m.tracprop;
+  const auto bits = std::bit_cast<unsigned long long>(p);
+  if (reuse && lc.pcode == tp.ktrac && lc.pbits == bits) return lc;
+  lc.ptg = tp.ytg0 + tp.ya1 * std::log(1 + tp.ya2 * p);
+  lc.pf = std::pow(1 + tp.yb1 * p, tp.yb2);
+  lc.pdf = std::pow(1 + tp.yb1 * p, tp.yb2 - 1);
+  lc.pdtg = lc.pf * tp.ya1 * tp.ya2 / (1 + tp.ya2 * p);
+  if (tp.ktrac >= 10 && tp.ktrac <= 12) {
+    lc.ptc = 0.139 / std::pow(1 - std::log(1 + 11.826 * p / 1627234184.5089467) / 11.826, 3);
+  }
+  lc.pcode = tp.ktrac;
+  lc.pbits = bits;
+  return lc;
+}
+
+// A law's viscosity (Pa s), its temperature derivative -d(eta)/dT and pressure-viscosity
+// coefficient, SI.
+struct LawValues {
+  double eta, d, alpha;
+};
+
 // Yasutomi-Bair free-volume law: glass temperature Tg rising with pressure, relative thermal
 // expansivity F falling with it, WLF-type viscosity. The law has a pole where C2 + N reaches 0.
-void yasutomiBair(Model& m, double t, double p) {
-  auto& tp = m.tracprop;
+inline LawValues freeVolumeLaw(Model& m, double t, double p, bool reuse) {
+  const auto& tp = m.tracprop;
   requirePositiveTemperature(m, t);
-  const double tg = tp.ytg0 + tp.ya1 * std::log(1 + tp.ya2 * p);
-  const double f = std::pow(1 + tp.yb1 * p, tp.yb2);
+  const auto& pt = freeVolumePressureTerms(m, p, reuse);
+  const double tg = pt.ptg;
+  const double f = pt.pf;
   const double n = (t - tg) * f;
   const double q = tp.yc2 + n;
   if (!(q > 0)) {
@@ -190,11 +222,15 @@ void yasutomiBair(Model& m, double t, double p) {
         {{"Glass transition temperature at this pressure, Tg (K) =", tg}});
   }
   const double eta = tp.yxmug * std::exp(-2.303 * tp.yc1 * n / q);
-  const double np = (t - tg) * tp.yb1 * tp.yb2 * std::pow(1 + tp.yb1 * p, tp.yb2 - 1) -
-                    f * tp.ya1 * tp.ya2 / (1 + tp.ya2 * p);
+  const double np = (t - tg) * tp.yb1 * tp.yb2 * pt.pdf - pt.pdtg;
   const double alpha = -2.303 * tp.yc1 * (np / q - n * np / (q * q));
   const double d = 2.303 * tp.yc1 * tp.yc2 * f * eta / (q * q);
-  setViscosity(m, eta, d, alpha);
+  return {eta, d, alpha};
+}
+
+void yasutomiBair(Model& m, double t, double p) {
+  const LawValues v = freeVolumeLaw(m, t, p, false);
+  setViscosity(m, v.eta, v.d, v.alpha);
 }
 
 // Yasutomi-Bair constants (SI): mug (Pa s), Tg0 below 0 degC (K), A1 (K), A2 (1/Pa), B1 (1/Pa),
@@ -232,18 +268,31 @@ void setMeasuredRheologyLimits(Model& m) {
 
 // The results a caller uses must be numbers: an overflowing law (close to its pole, or far
 // outside its temperature range) stops the run instead of passing Inf or NaN on.
+inline bool finiteResults(double vis, double dvis, double alpha, double den, double sph, double tc,
+                   double tracvis, double tracbeta) {
+  return std::isfinite(vis) && vis > 0 && std::isfinite(dvis) && std::isfinite(alpha) &&
+         std::isfinite(den) && std::isfinite(sph) && std::isfinite(tc) &&
+         std::isfinite(tracvis) && std::isfinite(tracbeta);
+}
+
+[[noreturn]] void stopNotFinite(Model& m) {
+  stopLimit(m, "",
+            {"Lubricant viscosity cannot be computed under conditions encountered:",
+             "the viscosity law has no finite positive value (overflow near its limit).",
+             "Check operating temperatures, load and speed of the bearing..."});
+}
+
 void requireFiniteResults(Model& m) {
   const auto& tp = m.tracprop;
-  const bool ok = std::isfinite(tp.vislub) && tp.vislub > 0 && std::isfinite(tp.dvislub) &&
-                  std::isfinite(tp.viscoeff(1)) && std::isfinite(tp.denlub) &&
-                  std::isfinite(tp.spheatlub) && std::isfinite(tp.thercondlub(1)) &&
-                  std::isfinite(tp.tracvis) && std::isfinite(tp.tracbeta);
-  if (!ok) {
-    stopLimit(m, "",
-              {"Lubricant viscosity cannot be computed under conditions encountered:",
-               "the viscosity law has no finite positive value (overflow near its limit).",
-               "Check operating temperatures, load and speed of the bearing..."});
+  if (!finiteResults(tp.vislub, tp.dvislub, tp.viscoeff(1), tp.denlub, tp.spheatlub,
+                     tp.thercondlub(1), tp.tracvis, tp.tracbeta)) {
+    stopNotFinite(m);
   }
+}
+
+// Lubricant codes whose viscosity follows the Yasutomi-Bair law.
+bool freeVolumeCode(int code) {
+  return (code >= 10 && code <= 13) || code == 15 || code == 17 || code == 20;
 }
 
 [[noreturn]] void stopInvalidCode(Model& m) {
@@ -381,17 +430,26 @@ void mill7808ve(Model& m, double T, double /*P*/) {
 // Shell T9 (code 18): Vogel-like law in the thermodynamic scaling variable phi = Tr v^g with
 // the relative volume v from a Tait equation; density, volumetric properties and conductivity
 // from the same volume. The law has a pole where phi reaches 0.26844.
-void shellt9(Model& m, double T, double P) {
-  auto& tp = m.tracprop;
-  const auto& lc = m.zeld7;
+namespace {
+
+// The viscosity part of the law (T in K, P in Pa) with its stops: bulk-modulus factor
+// exp(-0.00609 T), bulk modulus k0, Tait factor f and its root g, thermal expansion e, relative
+// volume v, reduced temperature Tr, v^5.0348, distance from the pole and the viscosity.
+struct ShellT9Volume {
+  double ek, k0, f, g, e, v, tr, v5, dphi, eta;
+};
+
+ShellT9Volume shellt9volume(Model& m, double T, double P) {
+  ShellT9Volume s{};
   // The bulk modulus k0 underflows to zero far above the law's range (beyond some 1.2E5 K);
   // at zero pressure the Tait factor is exactly 1 whatever k0 is, never 0/0.
-  const double k0 = 9.234e9 * std::exp(-0.00609 * T);
-  const double f = P == 0 ? 1.0 : 1 + 10.545 * P / k0;
-  const double g = std::pow(f, 1 / 10.545);
-  const double e = 1 + 0.0007734 * (T - 298.15);
-  const double v = e / g;
-  if (!(v > 0)) {
+  s.ek = std::exp(-0.00609 * T);
+  s.k0 = 9.234e9 * s.ek;
+  s.f = P == 0 ? 1.0 : 1 + 10.545 * P / s.k0;
+  s.g = std::pow(s.f, 1 / 10.545);
+  s.e = 1 + 0.0007734 * (T - 298.15);
+  s.v = s.e / s.g;
+  if (!(s.v > 0)) {
     m.devices.report.write(
         "/,5X,\"Execution terminating in Zeld7(ShellT9) ---\",/,5X,"
         "\"Lubricant viscosity model limitation: \",/,5X,"
@@ -400,42 +458,91 @@ void shellt9(Model& m, double T, double P) {
     zq::stopRun("zeld7");
   }
   requirePositiveTemperature(m, T, "(ShellT9)");
-  const double tr = T / 298.15;
-  const double phi = tr * std::pow(v, 5.0348);
+  s.tr = T / 298.15;
+  s.v5 = std::pow(s.v, 5.0348);
+  const double phi = s.tr * s.v5;
   if (!(phi - 0.26844 > 0)) {
     stopLimit(
         m, "(ShellT9)",
         {"Viscosity extrapolation to operating pressure is unrealistic:",
          "the Vogel-like law reaches its pole (phi <= 0.26844) at this pressure.", kReduceLoad},
-        {{"Relative volume v =", v}});
+        {{"Relative volume v =", s.v}});
   }
-  const double dphi = phi - 0.26844;
-  const double eta = 0.0001489 * std::exp(3.46233912 / dphi);
-  const double alpha = 17.432185001376 * e * std::pow(v, 4.0348) * tr /
-                       (std::pow(f, (1 + 10.545) / 10.545) * k0 * (dphi * dphi));
-  const double d =
-      3.46233912 * eta *
-      (std::pow(v, 5.0348) / 298.15 +
-       5.0348 * std::pow(v, 4.0348) * tr *
-           (0.0007734 - 1.23058921 * 56235060 * P * std::exp(-0.00609 * T) / (k0 * k0 * f)) / g) /
-      (dphi * dphi);
-  setViscosity(m, eta, d, alpha);
-  tp.denlub = 875 / v * lc.dencon;
-  tp.spheatlub = (1170000 + 390000 * tr / std::pow(v, 4)) * lc.sphtcon;
-  tp.thercondlub(1) =
-      (0.053 + 0.026 / std::pow(v * (1 - 0.101 * std::pow(v, 3) * tr), 7.6)) * lc.tccon;
+  s.dphi = phi - 0.26844;
+  s.eta = 0.0001489 * std::exp(3.46233912 / s.dphi);
+  return s;
+}
+
+// The rest of the law from the volume: temperature derivative, pressure-viscosity coefficient,
+// density, specific heat and conductivity (SI).
+struct ShellT9Rest {
+  double d, alpha, den, sph, tc;
+};
+
+ShellT9Rest shellt9rest(const ShellT9Volume& s, double P) {
+  const double v4 = std::pow(s.v, 4.0348);
+  ShellT9Rest r{};
+  r.alpha = 17.432185001376 * s.e * v4 * s.tr /
+            (std::pow(s.f, (1 + 10.545) / 10.545) * s.k0 * (s.dphi * s.dphi));
+  r.d = 3.46233912 * s.eta *
+        (s.v5 / 298.15 +
+         5.0348 * v4 * s.tr * (0.0007734 - 1.23058921 * 56235060 * P * s.ek / (s.k0 * s.k0 * s.f)) /
+             s.g) /
+        (s.dphi * s.dphi);
+  r.den = 875 / s.v;
+  r.sph = 1170000 + 390000 * s.tr / std::pow(s.v, 4);
+  r.tc = 0.053 + 0.026 / std::pow(s.v * (1 - 0.101 * std::pow(s.v, 3) * s.tr), 7.6);
+  return r;
+}
+
+// True where the rest of the law is finite for certain, in the user's units too, without
+// forming it: relative volume 0.5..1.2 and reduced temperature 0.5..3 (some 150..900 K), so that
+// v^4.0348, v^4 and v (1 - 0.101 v^3 Tr) lie between 0.06 and 2.2; a Tait factor 1..1e6 and a
+// bulk modulus of at least 1e6 Pa at pressures 0..1e12 Pa; at least 1e-3 from the pole and a
+// viscosity below 1e100 Pa s; unit factors below 1e10. Then |alpha| < 200 1/Pa, |d| < 1e120,
+// density, specific heat and conductivity below 1e8, all far below overflow.
+bool shellt9RestFinite(const Zeld7Locals& lc, const ShellT9Volume& s, double P) {
+  const bool units = std::abs(lc.dviscon) <= 1e10 && std::abs(lc.ss1(1)) <= 1e10 &&
+                     std::abs(lc.dencon) <= 1e10 && std::abs(lc.sphtcon) <= 1e10 &&
+                     std::abs(lc.tccon) <= 1e10;
+  return units && s.v >= 0.5 && s.v <= 1.2 && s.tr >= 0.5 && s.tr <= 3 && s.f >= 1 &&
+         s.f <= 1e6 && s.k0 >= 1e6 && P >= 0 && P <= 1e12 && s.dphi >= 1e-3 && s.eta <= 1e100;
+}
+
+}  // namespace
+
+void shellt9(Model& m, double T, double P) {
+  auto& tp = m.tracprop;
+  const auto& lc = m.zeld7;
+  const ShellT9Volume s = shellt9volume(m, T, P);
+  const ShellT9Rest r = shellt9rest(s, P);
+  setViscosity(m, s.eta, r.d, r.alpha);
+  tp.denlub = r.den * lc.dencon;
+  tp.spheatlub = r.sph * lc.sphtcon;
+  tp.thercondlub(1) = r.tc * lc.tccon;
 }
 
 // Hybrid Formulation (codes 14, 16, 19): Vogel-Fulcher-Tammann viscosity at zero pressure,
 // a free-volume pressure term that diverges at the limiting pressure Pinf(T), and a power law in
 // s = 1 + alfa0 P / q. The derivative of the exponent q enters only through s.
-void hybridformulation(Model& m, double T, double P) {
+namespace {
+
+// The viscosity part of the law (T in K, P in Pa) with its stops: exponent q, pressure
+// coefficient alfa0 at zero pressure, power base s, limiting pressure and its distance dp from P,
+// the viscosity at infinite temperature muinf, the pressure factor e = exp(Cf P / dp), s^q and
+// the viscosity.
+struct HybridParts {
+  double q, alfa0, s, pinf, dp, muinf, e, sq, eta;
+};
+
+HybridParts hybridviscosity(Model& m, double T, double P) {
   const auto& tp = m.tracprop;
+  HybridParts h{};
   requirePositiveTemperature(m, T, " (HybridFormulation)");
-  const double q = tp.hb0 + tp.hb1 / T;
-  const double alfa0 = tp.ha0 - tp.ha1 / T + tp.ha2 / (T * T);
-  const double s = 1 + alfa0 * P / q;
-  if (s < 0) {
+  h.q = tp.hb0 + tp.hb1 / T;
+  h.alfa0 = tp.ha0 - tp.ha1 / T + tp.ha2 / (T * T);
+  h.s = 1 + h.alfa0 * P / h.q;
+  if (h.s < 0) {
     m.devices.report.write(
         "/,5X,\"Execution terminating in Zeld7 \",\"(HybridFormulation) ***\",/,5X,"
         "\"Current traction model \",\"limitation ***\",/,5X,"
@@ -443,7 +550,7 @@ void hybridformulation(Model& m, double T, double P) {
         "\"under conditions \",\"encountered. The term (1 + alfa0*P/q) must be positive.\",/,/,"
         "5X,\"Current Temperature (K) =\",E12.5,3X,\"Current Pressure, \",\"P (GPa) =\",E12.5,"
         "/,5X,\"Model parameters:, alfa0 (1/GPa) =\",E12.5,3X,\"q =\",E13.5,/,/",
-        {T, P * 1.0e-9, alfa0 * 1.0e9, q});
+        {T, P * 1.0e-9, h.alfa0 * 1.0e9, h.q});
     zq::stopRun("zeld7");
   }
   if (!(T > tp.htinf)) {
@@ -453,25 +560,59 @@ void hybridformulation(Model& m, double T, double P) {
                "Check the temperatures on the input records."},
               {{"Divergence temperature, T-infinity (K) =", tp.htinf}});
   }
-  const double pinf = tp.hc0 + tp.hc1 / T;
-  if (!(P < pinf)) {
+  h.pinf = tp.hc0 + tp.hc1 / T;
+  if (!(P < h.pinf)) {
     stopLimit(
         m, " (HybridFormulation)",
         {"Viscosity extrapolation to operating pressure is unrealistic:",
          "the pressure is at or above the limiting pressure P-infinity of the law.", kReduceLoad},
-        {{"Limiting pressure, P-infinity (GPa) =", pinf * 1.0e-9}});
+        {{"Limiting pressure, P-infinity (GPa) =", h.pinf * 1.0e-9}});
   }
-  const double muinf = tp.hmuinf * std::exp(tp.htinf * tp.hcf / (T - tp.htinf));
-  const double dp = pinf - P;
-  const double e = std::exp(tp.hcf * P / dp);
-  const double eta = muinf * e * std::pow(s, q);
-  const double alpha = alfa0 / s + tp.hcf * pinf / (dp * dp);
+  h.muinf = tp.hmuinf * std::exp(tp.htinf * tp.hcf / (T - tp.htinf));
+  h.dp = h.pinf - P;
+  h.e = std::exp(tp.hcf * P / h.dp);
+  h.sq = std::pow(h.s, h.q);
+  h.eta = h.muinf * h.e * h.sq;
+  return h;
+}
+
+// Pressure-viscosity coefficient alpha and temperature derivative d of the law (SI).
+LawValues hybridderivatives(const Tracprop& tp, const HybridParts& h, double T, double P) {
+  const double alpha = h.alfa0 / h.s + tp.hcf * h.pinf / (h.dp * h.dp);
   const double d =
-      -tp.hcf * P * tp.hc1 * eta / (T * T * (dp * dp)) -
-      e * ((P * std::pow(s, q - 1) * muinf / q) *
-               (q * (tp.ha1 / (T * T) - 2 * tp.ha2 / (T * T * T)) + alfa0 * tp.hb1 / (T * T)) -
-           muinf * std::pow(s, q) * tp.htinf * tp.hcf / ((T - tp.htinf) * (T - tp.htinf)));
-  setViscosity(m, eta, d, alpha);
+      -tp.hcf * P * tp.hc1 * h.eta / (T * T * (h.dp * h.dp)) -
+      h.e * ((P * std::pow(h.s, h.q - 1) * h.muinf / h.q) *
+                 (h.q * (tp.ha1 / (T * T) - 2 * tp.ha2 / (T * T * T)) + h.alfa0 * tp.hb1 / (T * T)) -
+             h.muinf * h.sq * tp.htinf * tp.hcf / ((T - tp.htinf) * (T - tp.htinf)));
+  return {h.eta, d, alpha};
+}
+
+// True where alpha and d are finite for certain, in the user's units too, without forming
+// them: constants |Cf| <= 1e3, |C0|, |C1| <= 1e15 Pa, |A1|, |A2| <= 1, |B1| <= 1e6, |T-infinity|
+// <= 1e4 K; 1 K above T-infinity and 1..1e4 K; pressure 0..1e11 Pa, at least 1e3 Pa below the
+// limit; |alfa0| <= 1 1/Pa, 1e-3 <= |q| <= 50, s 1e-3..1e3 (so s^(q - 1) <= 1e153); muinf, e
+// and s^q up to 1e50, the viscosity up to 1e100 Pa s; unit factors below 1e10. Then |alpha| <
+// 1e13 and |d| < 1e275, below overflow.
+bool hybridDerivativesFinite(const Tracprop& tp, const Zeld7Locals& lc, const HybridParts& h,
+                             double T, double P) {
+  const bool constants = std::abs(tp.hcf) <= 1e3 && std::abs(tp.hc0) <= 1e15 &&
+                         std::abs(tp.hc1) <= 1e15 && std::abs(tp.ha1) <= 1 &&
+                         std::abs(tp.ha2) <= 1 && std::abs(tp.hb1) <= 1e6 &&
+                         std::abs(tp.htinf) <= 1e4;
+  const bool units = std::abs(lc.dviscon) <= 1e10 && std::abs(lc.ss1(1)) <= 1e10;
+  const bool state = T >= tp.htinf + 1 && T >= 1 && T <= 1e4 && P >= 0 && P <= 1e11 &&
+                     h.dp >= 1e3 && std::abs(h.alfa0) <= 1 && std::abs(h.q) >= 1e-3 &&
+                     std::abs(h.q) <= 50 && h.s >= 1e-3 && h.s <= 1e3 &&
+                     std::abs(h.muinf) <= 1e50 && h.e <= 1e50 && h.sq <= 1e50 && h.eta <= 1e100;
+  return constants && units && state;
+}
+
+}  // namespace
+
+void hybridformulation(Model& m, double T, double P) {
+  const HybridParts h = hybridviscosity(m, T, P);
+  const LawValues v = hybridderivatives(m.tracprop, h, T, P);
+  setViscosity(m, v.eta, v.d, v.alpha);
 }
 
 void zeld7(Model& m) {
@@ -646,9 +787,7 @@ void zeld7(Model& m) {
         setMeasuredRheologyLimits(m);
       }
       yasutomiBair(m, T, P);
-      setProperties(
-          m, 1000 * (1.009 - 0.0007296 * T), 1763.2 + 2.4171 * T,
-          0.139 / std::pow(1 - std::log(1 + 11.826 * P / 1627234184.5089467) / 11.826, 3));
+      setProperties(m, 1000 * (1.009 - 0.0007296 * T), 1763.2 + 2.4171 * T, lc.ptc);
       if (tp.ktrac == 12) {
         tp.smod = 1.0e7 * lc.prcon * std::exp(1.2e-9 * P);
         tp.cshear = 1.5e6 * lc.prcon * std::exp(1.4e-9 * P);
@@ -784,6 +923,71 @@ void zeld7(Model& m) {
 
   requireFiniteResults(m);
   tp.initprop = 1;
+}
+
+double viscosityat(Model& m, double temp) {
+  auto& tp = m.tracprop;
+  tp.currtemp = temp;
+  const bool freeVolume = freeVolumeCode(tp.ktrac);
+  const bool hybrid = tp.ktrac == 14 || tp.ktrac == 16 || tp.ktrac == 19;
+  if (tp.initprop == 0 || !(freeVolume || hybrid || tp.ktrac == 18)) {
+    zeld7(m);
+    return tp.vislub;
+  }
+  // The law and every check of zeld7, in the same order, without storing the properties the
+  // integration does not read. In SI the unit factors are 1 and the quotients the values.
+  const auto& lc = m.zeld7;
+  const double T = lc.tempcon == 1 ? temp : temp / lc.tempcon;
+  const double P = lc.prcon == 1 ? tp.currpres : tp.currpres / lc.prcon;
+  if (hybrid) {
+    // Hybrid Formulation: alpha and d are formed only where their finiteness is not certain;
+    // its other properties are constants of the lubricant.
+    const HybridParts h = hybridviscosity(m, T, P);
+    const double vis = lc.viscon * h.eta;
+    double dvis = 0;
+    double alpha = 0;
+    if (!hybridDerivativesFinite(tp, lc, h, T, P)) {
+      const LawValues v = hybridderivatives(tp, h, T, P);
+      dvis = lc.dviscon * v.d;
+      alpha = lc.ss1(1) * v.alpha;
+    }
+    if (!finiteResults(vis, dvis, alpha, tp.denlub, tp.spheatlub, tp.thercondlub(1), tp.tracvis,
+                       tp.tracbeta)) {
+      stopNotFinite(m);
+    }
+    return vis;
+  }
+  if (!freeVolume) {
+    // Shell T9: the rest of the law is formed only where its finiteness is not certain.
+    const ShellT9Volume s = shellt9volume(m, T, P);
+    const double vis = lc.viscon * s.eta;
+    if (shellt9RestFinite(lc, s, P)) {
+      if (!finiteResults(vis, 0, 0, 0, 0, 0, tp.tracvis, tp.tracbeta)) stopNotFinite(m);
+    } else {
+      const ShellT9Rest r = shellt9rest(s, P);
+      if (!finiteResults(vis, lc.dviscon * r.d, lc.ss1(1) * r.alpha, r.den * lc.dencon,
+                         r.sph * lc.sphtcon, r.tc * lc.tccon, tp.tracvis, tp.tracbeta)) {
+        stopNotFinite(m);
+      }
+    }
+    return vis;
+  }
+  // Yasutomi-Bair: the pressure terms of the last evaluation at this pressure.
+  const LawValues v = freeVolumeLaw(m, T, P, true);
+  const double vis = lc.viscon * v.eta;
+  double den = tp.denlub;
+  double sph = tp.spheatlub;
+  double tc = tp.thercondlub(1);
+  if (tp.ktrac <= 12) {  // updated MIL-L-23699: temperature- and pressure-dependent properties
+    den = 1000 * (1.009 - 0.0007296 * T) * lc.dencon;
+    sph = (1763.2 + 2.4171 * T) * lc.sphtcon;
+    tc = lc.ptc * lc.tccon;
+  }
+  if (!finiteResults(vis, lc.dviscon * v.d, lc.ss1(1) * v.alpha, den, sph, tc, tp.tracvis,
+                     tp.tracbeta)) {
+    stopNotFinite(m);
+  }
+  return vis;
 }
 
 }  // namespace zeld7

@@ -13,6 +13,14 @@ namespace zeld7 {
 // run (block in the report) on an invalid code or where the viscosity law has no finite value.
 void zeld7(Model& m);
 
+// Viscosity (user's units) at temperature temp and the pressure tracprop::currpres, for the film
+// integration of the rheological traction models, which reads nothing else: the value and every
+// stop of zeld7 at that state, with currtemp set to temp. The Yasutomi-Bair lubricants are
+// evaluated with the pressure terms of the last zeld7 call at this pressure (the lubricant's
+// constants unchanged since) and without storing their other properties (tracprop keeps those
+// of the last zeld7 call); the other lubricants go through zeld7.
+double viscosityat(Model& m, double temp);
+
 // Internal procedures, one per lubricant family. T in K, P in Pa; each sets the viscosity,
 // its temperature derivative and pressure-viscosity coefficient and the properties it owns.
 void mill7808(Model& m, double T, double P);           // code 3

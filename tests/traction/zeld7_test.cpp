@@ -790,6 +790,53 @@ TEST(LubricantState, ACallLeavesThePendingErrorRecordAlone) {
   }
 }
 
+// The film integration's viscosity (viscosityat) against the database's (zeld7 on a fresh
+// model), bit for bit, or the same stop block: after an evaluation at 350 K and the same
+// pressure (its pressure terms kept; "" where that evaluation stops) or at zero pressure, in SI
+// and English units. The grid holds the poles and overflows of the stop blocks below and a
+// Shell T9 state at 1000 K.
+std::string filmOutcome(int code, int kunit, double T, double P, double P0, bool film) {
+  const double tc = kunit == 1 ? 1 : kTempc;
+  const double pc = kunit == 1 ? 1 : kVisc;
+  Lube l(code, kunit);
+  char text[40];
+  if (film) {
+    try {
+      l.at(350 * tc, P0 * pc);
+    } catch (const zq::StopRun&) {
+      return "";
+    }
+  }
+  try {
+    double v = 0;
+    if (film) {
+      l.m->tracprop.currpres = P * pc;
+      v = zeld7::viscosityat(*l.m, T * tc);
+      EXPECT_EQ(l.m->tracprop.currtemp, T * tc);
+    } else {
+      v = l.vis(T * tc, P * pc);
+    }
+    std::snprintf(text, sizeof text, "%a", v);
+    return text;
+  } catch (const zq::StopRun&) {
+    return l.out.str();
+  }
+}
+
+TEST(LubricantViscosity, FilmIntegrationViscosityIsTheDatabaseViscosityBitForBit) {
+  const double temps[] = {0, 300, 365, 600, 1000};
+  const double pres[] = {0, 0.8e9, 1.0e9, 1.42e9, 1.5e9, 2.13e9, 2.2e9};
+  for (int kunit = 1; kunit <= 2; ++kunit)
+    for (int code = 1; code <= 20; ++code)
+      for (const double T : temps)
+        for (const double P : pres) {
+          const std::string want = filmOutcome(code, kunit, T, P, 0, false);
+          const std::string kept = filmOutcome(code, kunit, T, P, P, true);
+          if (!kept.empty()) EXPECT_EQ(kept, want) << code << " " << T << " " << P;
+          EXPECT_EQ(filmOutcome(code, kunit, T, P, 0, true), want) << code << " " << T << " " << P;
+        }
+}
+
 // ---- stops ----
 
 // Runs one evaluation that must stop the run; returns the report text.
