@@ -76,8 +76,8 @@ const Row kRows[] = {
 };
 
 // Five parts (element, race 1, race 2, housing, shaft) of the given codes and temperatures (K,
-// or R for English input); the report captured. input() gives one part input properties
-// (code 1): 0 element, 1 and 2 races, 3 housing, 4 shaft.
+// or R for English input); the report captured. input(): a part's properties given on the
+// input (code 1): 0 element, 1 and 2 races, 3 housing, 4 shaft.
 struct Parts {
   std::unique_ptr<Model> m = std::make_unique<Model>();
   std::ostringstream out;
@@ -128,16 +128,16 @@ TEST(MaterialParts, EachPartGetsItsRowAtItsTemperatureAndEnglishUnitsByTheUnitFa
   for (Parts* p : {&si, &en}) p->input(4, 7800, 2.1e11, -0.2, 0), zela7::zela7(*p->m);
   const Matprop& a = si.m->matprop;
   const Matprop& b = en.m->matprop;
-  EXPECT_EQ(a.remat, "Silicon Nitride (Si3N4)");
-  EXPECT_EQ(a.racemat(2), "Lescalloy M-50 VIMVAR Bearing Steel");
+  EXPECT_TRUE(a.remat == "Silicon Nitride (Si3N4)" && a.racemat(2) == "Lescalloy M-50 VIMVAR Bearing Steel");
   EXPECT_TRUE(a.shftmat == "Arbitrary Properties" && a.shftm == "^^^^^^^^^^" && a.racem(2) == "");
   const double f = 1.0 - 0.00091752313 * 100;  // M-50 VIMVAR softening at 394 K
+  const double sl = std::sqrt(2.0) / 3.0;      // octahedral shear over von Mises limit
   const double race2[][2] = {{a.raceden(2), 8027.172}, {a.raceem(2), 2.034e11 * f}, {a.racepr(2), 0.28},
                              {a.racecte(2), 11.355e-6}, {a.racesh(2), 460}, {a.racetc(2), 13.4},
                              {a.racevm(2), 7.17e8 * f}, {a.raceesl(2), 0.002}, {a.racewc(2), 5e-6},
                              {a.raceh(2), 62 - 1.5 * (394 - 366.66) / (477.77 - 366.66)}, {a.hsngcte, 13.2e-6},
-                             {a.resl, std::sqrt(2.0) / 3.0 * 1.22e9}, {a.racesl(2), std::sqrt(2.0) / 3.0 * 7.17e8 * f}};
-  for (const auto& v : race2) expectRel(v[0], v[1], 1e-12, std::to_string(&v - race2));  // sl: octahedral shear
+                             {a.resl, sl * 1.22e9}, {a.racesl(2), sl * 7.17e8 * f}};
+  for (const auto& v : race2) expectRel(v[0], v[1], 1e-12, std::to_string(&v - race2));
   EXPECT_EQ(a.racevm(1) + a.racesl(1), 0.0);
   const auto& o = si.m->options;
   EXPECT_EQ(o.klifemodre * 10000 + o.kprocre * 1000 + o.klifemod(1) * 100 + o.kproc(1) * 10 + o.klifemod(2), 511006);
@@ -157,12 +157,14 @@ TEST(MaterialParts, EachPartGetsItsRowAtItsTemperatureAndEnglishUnitsByTheUnitFa
 }
 
 TEST(MaterialStops, EveryRefusedMaterialStopsWithItsBlock) {
+  // Race 2 code and temperature, the part given input properties (-1 none) and its values; the
+  // whole block, or (after "...") the record it names.
   struct Case {
-    int kunit, code;     // race 2 database code
-    double t;            // race 2 temperature
-    int part;            // part with input properties, -1 none
+    int kunit, code;
+    double t;
+    int part;
     double den, em, pr, hrc;
-    std::string report;  // the whole block, or (after "...") the record it names
+    std::string report;
   };
   const std::string code = "\n     Execution Teminating due to\n     Invalid Materials Code ";
   const std::string end = "\n     Please use valid Materials Code in Input Data\n\n\n";
@@ -216,11 +218,9 @@ TEST(RaceMaterialConstants, HandValuesForRoundScalesInBothUnitSystems) {
   // no c). English: densities over g = 386.088 in/s^2, 14223.344 psi per HRC unit (SI 98066500).
   for (int kunit : {1, 2}) {
     auto m = std::make_unique<Model>();
+    auto [c, p, fc] = std::tie(m->constants, m->matprop, m->fatiguecons);
     m->options.kunit = kunit;
-    auto& c = m->constants;
-    auto& p = m->matprop;
-    const auto& fc = m->fatiguecons;
-    c.slen = 0.005, c.sforce = 1000.0, c.stime = 1e-4, c.cqv = 2.0, m->fatiguecons.em0 = 4.55e-12;
+    c.slen = 0.005, c.sforce = 1000.0, c.stime = 1e-4, c.cqv = 2.0, fc.em0 = 4.55e-12;
     p.reem = 2e11, p.repr = 0.3, p.reden = 3200, p.resh = 500, p.retc = 10 / std::numbers::pi, p.resl = 2e8;
     p.reh = 62, p.rewc = 5e-6, p.facstrlimit = 0.5, p.shftden = 7850, p.hsngden = 2700;
     p.raceem = {2e11, 1e11}, p.racepr = {0.3, 0.0}, p.raceden = {8000, 8000}, p.racesh(1) = 450;
@@ -228,16 +228,17 @@ TEST(RaceMaterialConstants, HandValuesForRoundScalesInBothUnitSystems) {
     p.raceesl = {0.007, 0.007};
     zela71::zela71(*m);
     const double g = kunit == 1 ? 1.0 : 386.088, h = kunit == 1 ? 98066500.0 : 14223.344;
-    // Per race (and its second half): compliance (1 - nu^2)/E summed, sforce ere/slen^2,
-    // 0.39 (4 sforce ere)^0.9/slen^1.8, 2 sforce ere/(pi slen^2), em0/ere, 4e8 (slen^2/sforce)
-    // 0.5; effusivities sqrt(pi 8000 450 10/pi) + sqrt(pi 500 (10/pi) 3200) from the densities as
-    // given; slen^2 E/sforce times the strain limit; 2 x 1e-5/(h 60).
+    // Per race (and its second half): compliance sum of (1 - nu^2)/E; sforce ere/slen^2;
+    // 0.39 (4 sforce ere)^0.9/slen^1.8; 2 sforce ere/(pi slen^2); em0/ere; 4e8 (slen^2/sforce)
+    // 0.5; effusivities sqrt(pi 8000 450 10/pi) + sqrt(pi 500 (10/pi) 3200), from the densities
+    // as given; strain limit E slen^2/sforce; 2 x 1e-5/(h 60).
     const double want[2][9] = {{9.1e-12, 3.64e-4, 1.091213787104204e-3, 2.3172959714179954e-4, 0.5, 5.0, 10000, 35, 2e-5 / (h * 60)},
                                {1.455e-11, 5.82e-4, 1.6647510037004622e-3, 3.7051270751793235e-4, 0.3127147766323024, 5.0, 4000, 17.5, 2e-5 / (h * 60)}};
     for (int j = 1; j <= 4; ++j) {
+      const int race = (j + 1) % 2 + 1;
       const double got[9] = {c.ererace(j), c.qmrerace(j), c.qrerace(1, j), c.qrerace(2, j), fc.er(j),
-                             fc.shearlmtih(j), c.rock(j), c.srerace((j + 1) % 2 + 1), c.cracewr((j + 1) % 2 + 1)};
-      for (int n = 0; n < 9; ++n) expectRel(got[n], want[(j + 1) % 2][n], 1e-12, std::to_string(j * 10 + n));
+                             fc.shearlmtih(j), c.rock(j), c.srerace(race), c.cracewr(race)};
+      for (int n = 0; n < 9; ++n) expectRel(got[n], want[race - 1][n], 1e-12, std::to_string(j * 10 + n));
     }
     expectRel(fc.shearlmtihre, 2.5, 1e-14, "2e8 x 2.5e-8 x 0.5");
     expectRel(c.crewr, 2.0 * 5e-6 / (62 * h), 1e-14, "crewr");
