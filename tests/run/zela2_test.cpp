@@ -5,6 +5,7 @@
 // element touching the races as the race contacts (zelc1) measure it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <numbers>

@@ -1,5 +1,5 @@
-// Material database and per-race material constants: every database row against the published
-// material table, each property at one temperature interpolated by hand; the parts' copies and
+// Material database and per-race material constants: every database row against the tabulated
+// material data, each property at one temperature interpolated by hand; the parts' copies and
 // their English conversion by independent factors (NIST: 1 psi = 6894.757 Pa, 1 lbm/in^3 =
 // 27679.90 kg/m^3, 1 lbf = 4.448222 N, 1 in = 0.0254 m, 1 R = 1/1.8 K); the per-race contact,
 // limit, thermal and wear constants worked out by hand; the stop blocks and their exit status.
@@ -25,12 +25,12 @@ void expectRel(double got, double want, double rel, const std::string& what) {
   EXPECT_NEAR(got, want, std::abs(want) * rel) << what;
 }
 
-// A row of the material table at tK (K): density (kg/m^3), E (Pa), Poisson's ratio, k (W/(m K)),
+// A row of the material data at tK (K): density (kg/m^3), E (Pa), Poisson's ratio, k (W/(m K)),
 // expansion (1/K), c (J/(kg K)), strain limit, HRC, wear coefficient, von Mises limit (Pa), life
 // material and process codes. Table values linear between the bracketing points (10 digits),
 // clamped at the ends (52100 at 200 and 1500 K); E of 102, 120, 121, 122: 2.034e11, 2.208e11,
 // 2.091e11 (1 - 0.00091752313 (T - 294)), their von Mises limit scaled alike; Armalon 1.82e10 -
-// 1.22e10 (T - 61)/232. No von Mises limit or life codes in the table ("-"): 0 and 0/0.
+// 1.22e10 (T - 61)/232. No von Mises limit or life codes in the data ("-"): 0 and 0/0.
 struct Row {
   int code;
   double tK;
@@ -101,7 +101,7 @@ struct Parts {
 
 }  // namespace
 
-TEST(MaterialTable, EveryRowHoldsThePublishedPropertiesAtItsTemperature) {
+TEST(MaterialTable, EveryRowHoldsTheTabulatedPropertiesAtItsTemperature) {
   std::set<int> codes;
   for (const Row& w : kRows) {
     SCOPED_TRACE(std::to_string(w.code) + " at " + std::to_string(w.tK) + " K");
@@ -116,7 +116,7 @@ TEST(MaterialTable, EveryRowHoldsThePublishedPropertiesAtItsTemperature) {
     for (int n = 0; n < 10; ++n) EXPECT_NEAR(got[n], want[n], 1e-9 * want[n]) << "column " << n;
     EXPECT_EQ(r.kmat * 100 + r.kproc, w.kmat * 100 + w.kproc);
   }
-  EXPECT_EQ(codes.size() + zela7::database().size(), 64u);  // every material of the table
+  EXPECT_EQ(codes.size() + zela7::database().size(), 64u);  // every one of the 32 materials
 }
 
 TEST(MaterialParts, EachPartGetsItsRowAtItsTemperatureAndEnglishUnitsByTheUnitFactors) {
