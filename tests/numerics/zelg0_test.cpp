@@ -1,7 +1,6 @@
-// Equation solvers against known solutions. Masked linear solve: held unknowns come back exactly
-// 0, Cramer's rule (1 to 3 free unknowns) and elimination without row exchange (4 and more),
-// exactly zero determinants and pivots singular. Safeguarded root finder: functions with known
-// roots, and each exit's path worked out by hand (evaluations, code, iteration count).
+// Equation solvers against known solutions. Masked linear solve: held unknowns exactly 0, Cramer's
+// rule (1 to 3 free unknowns), elimination without row exchange (4 and more), exact singularities.
+// Root finder: known roots, and each exit's path worked out by hand (evaluations, code, count).
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -71,12 +70,14 @@ TEST(RootFinder, KnownRootsAndHandWorkedPaths) {
     const char* name; double (*f)(double); double x0, lo, hi, flo, fhi; int ierr, evals, count; double root;
   };
   const Case cases[] = {
-      {"x^2 - 2", [](double x) { return x * x - 2.0; }, 1.0, 0.0, 2.0, 0, 0, 0, 0, 0, std::sqrt(2.0)},
+      // Newton from 1: 1.5, 1.4167, 1.414216, 1.4142136, where |f| < 1e-10 (start, ends, four pairs, one)
+      {"x^2 - 2", [](double x) { return x * x - 2.0; }, 1.0, 0.0, 2.0, 0, 0, 0, 12, 0, std::sqrt(2.0)},
       {"atan, Newton leaves", [](double x) { return std::atan(x - 0.3); }, 5.0, -10.0, 10.0, 0, 0, 0, 0, 0, 0.3},
       {"cubic, Newton cycles 0, 1, 0", cubic, 0.0, -2.0, 1.5, 0, 0, 0, 0, 0, kCubicRoot},
       {"cubic, flag cleared after 1", cubic, 0.0, -2.0, 1.5, 0.9, 1.1, 0, 0, 0, kCubicRoot},
       {"start at root, no ends", [](double x) { return x - 0.25 + 5e-11; }, 0.25, 0.0, 1.0, 0, 0, 0, 1, 0, 0.25},
       {"root at midpoint 1", [](double x) { return x >= 0.9 ? 1.0 : x - 0.5; }, 0.95, 0.0, 1.0, 0, 0, 0, 6, 0, 0.5},
+      {"root at midpoint 2", [](double x) { return x >= 0.9 ? 1.0 : x - 0.25; }, 0.95, 0.0, 1.0, 0, 0, 0, 7, 0, 0.25},
       {"no sign change", [](double) { return 3.0; }, 0.5, 0.0, 1.0, 0, 0, 2, 0, 1, kNone},
       {"fails at start", ramp, 0.5, 0.0, 1.0, 0.4, 0.6, 7, 1, 0, kNone},
       {"fails at lower end", ramp, 0.7, 0.0, 1.0, -1.0, 0.1, 7, 2, 0, kNone},
