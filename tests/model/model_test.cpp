@@ -54,9 +54,9 @@ TEST(ModelInitialValues, DocumentedValuesAndZeroOrBlankElsewhere) {
   EXPECT_NEAR(c.gqw(1), (18.0 + std::sqrt(30.0)) / 36.0, 1e-15);
   EXPECT_NEAR(c.gqw(2), (18.0 - std::sqrt(30.0)) / 36.0, 1e-15);
   EXPECT_NEAR(c.hcons(1) / c.hcons(2), 6894.757, 1e-3);  // the same hardness constant: Pa per psi
-  const Fatiguecons& f = m->fatiguecons;
+  Fatiguecons& f = m->fatiguecons;
+  Tracprop& t = m->tracprop;
   const Errorcodes& e = m->errorcodes;
-  const Tracprop& t = m->tracprop;
   // Published initial values: 0 degC in K and 0 degF in R; standard gravity in in/s^2 (9.80665 /
   // 0.0254, cut); the tolerances; Tallian's constants; the shear-thinning table ends; error codes.
   const std::pair<double, double> published[] = {
@@ -84,7 +84,8 @@ TEST(ModelInitialValues, DocumentedValuesAndZeroOrBlankElsewhere) {
   EXPECT_TRUE(d.input == 2 && d.output == 3 && d.inname == "DATA.txt" && d.outname == "PRINT.txt");
   // Clear the documented values; then every byte of every module is zero or a blank.
   c.ff = 0;
-  c.pi = c.crnlmt = c.xinf = c.one = c.two = c.three = c.four = c.five = c.six = c.seven = c.eight = c.nine = c.ten = 0;
+  c.pi = c.crnlmt = c.xinf = 0;
+  c.one = c.two = c.three = c.four = c.five = c.six = c.seven = c.eight = c.nine = c.ten = 0;
   for (auto* a : {&c.abst, &c.ag, &c.hcons, &c.gqx, &c.gqw}) a->fill(0);
   c.tolr.fill(0);
   c.sig.fill(0);
@@ -92,29 +93,25 @@ TEST(ModelInitialValues, DocumentedValuesAndZeroOrBlankElsewhere) {
   m->opcond.angvelorient = 0;
   m->options.kraceeq = 0;
   m->options.kfs.fill(0);
-  Fatiguecons& fc = m->fatiguecons;
-  fc.khoop = 0;
-  fc.fla = fc.flalfa = fc.flbeta = fc.flzeta = fc.phi1a = fc.phi1b = fc.phi1f = fc.phi1blp = fc.phi2blp = 0;
-  fc.phi2clean = fc.phi3blp = fc.zfrac = 0;
-  m->tracprop.nstf = 0;
-  m->tracprop.gshearmod = 0;
-  m->tracprop.stfac.fill(0);
-  m->tracprop.lubname = m->tracprop.tracmodname = m->tracprop.vismodname = m->tracprop.shthmodname = "";
+  f.khoop = 0;
+  f.fla = f.flalfa = f.flbeta = f.flzeta = f.phi1a = f.phi1b = f.phi1f = f.phi1blp = f.phi2blp = 0;
+  f.phi2clean = f.phi3blp = f.zfrac = 0;
+  t.nstf = 0;
+  t.gshearmod = 0;
+  t.stfac.fill(0);
+  t.lubname = t.tracmodname = t.vismodname = t.shthmodname = "";
   m->zela1.lpelasticratio = m->zela1.basepoisson = m->zela1.basemodulus = 0;
-  const std::pair<const char*, int> modules[] = {
-      {"constants", strayBytes(c)}, {"options", strayBytes(m->options)}, {"brggeom", strayBytes(m->brggeom)},
-      {"opcond", strayBytes(m->opcond)}, {"matprop", strayBytes(m->matprop)}, {"tracprop", strayBytes(m->tracprop)},
-      {"units", strayBytes(m->units)}, {"genvecs", strayBytes(m->genvecs)}, {"vecmats", strayBytes(m->vecmats)},
-      {"revecs", strayBytes(m->revecs)}, {"flngdata", strayBytes(m->flngdata)}, {"loadder", strayBytes(m->loadder)},
-      {"solutions", strayBytes(m->solutions)}, {"errors", strayBytes(m->errors)}, {"setupa4", strayBytes(m->setupa4)},
-      {"setupa5", strayBytes(m->setupa5)}, {"setupb1", strayBytes(m->setupb1)}, {"setupc2", strayBytes(m->setupc2)},
-      {"setupd1", strayBytes(m->setupd1)}, {"tmparea", strayBytes(m->tmparea)}, {"zela1", strayBytes(m->zela1)},
-      {"zelg8", strayBytes(m->zelg8)}, {"zela2", strayBytes(m->zela2)}, {"zelc2", strayBytes(m->zelc2)},
-      {"zela7", strayBytes(m->zela7)}, {"zela71", strayBytes(m->zela71)}, {"zelc5", strayBytes(m->zelc5)},
-      {"zeld7", strayBytes(m->zeld7)}, {"zela3", strayBytes(m->zela3)}, {"zela4", strayBytes(m->zela4)},
-      {"quasistaticeq", strayBytes(m->quasistaticeq)}, {"zela5", strayBytes(m->zela5)},
-      {"zeld6", strayBytes(m->zeld6)}, {"benchcounts", strayBytes(m->benchcounts)}};
-  for (const auto& [name, stray] : modules) EXPECT_EQ(stray, 0) << name;
+#define ZQS_STRAY(module) std::pair<const char*, int>(#module, strayBytes(m->module))
+  for (const auto& [name, stray] :
+       {ZQS_STRAY(constants), ZQS_STRAY(options), ZQS_STRAY(brggeom), ZQS_STRAY(opcond), ZQS_STRAY(matprop),
+        ZQS_STRAY(tracprop), ZQS_STRAY(fatiguecons), ZQS_STRAY(units), ZQS_STRAY(genvecs), ZQS_STRAY(vecmats),
+        ZQS_STRAY(revecs), ZQS_STRAY(flngdata), ZQS_STRAY(loadder), ZQS_STRAY(solutions), ZQS_STRAY(errors),
+        ZQS_STRAY(setupa4), ZQS_STRAY(setupa5), ZQS_STRAY(setupb1), ZQS_STRAY(setupc2), ZQS_STRAY(setupd1),
+        ZQS_STRAY(tmparea), ZQS_STRAY(zela1), ZQS_STRAY(zelg8), ZQS_STRAY(zela2), ZQS_STRAY(zelc2),
+        ZQS_STRAY(zela7), ZQS_STRAY(zela71), ZQS_STRAY(zelc5), ZQS_STRAY(zeld7), ZQS_STRAY(zela3), ZQS_STRAY(zela4),
+        ZQS_STRAY(quasistaticeq), ZQS_STRAY(zela5), ZQS_STRAY(zeld6), ZQS_STRAY(benchcounts)})
+    EXPECT_EQ(stray, 0) << name;
+#undef ZQS_STRAY
 }
 
 TEST(ModelLimits, FortyRollingElementsFitThePerElementArrays) {
