@@ -73,7 +73,6 @@ TEST(ListReader, UnreadableValueStopsWithStatusTwoAndNamesIt) {
   const char* const kReal =
       "a real number in integer, decimal or exponent form (such as 25, 0.25, 2.5E-1 or 2.5D-1)";
   const char* const kRepeat = "a repeat count from 1 to 2147483647 before the asterisk";
-  // {text, label quoted (null: not read yet), where, item, found, expected}
   const struct { const char *text, *label, *where, *item, *found, *expected; } cases[] = {
       {"LBL 1.5 2 3 4 x", "LBL", ", line 1", "2 of 6, i1", "\"1.5\"", kInt},
       {"LBL 1 1E3 3 4 x", "LBL", ", line 1", "3 of 6, i2", "\"1E3\"", kInt},

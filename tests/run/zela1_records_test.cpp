@@ -1,7 +1,6 @@
-// Input stage: the echo forms of the listing worked out by hand, the variable every item of
-// every record lands in, the records each option reads, the copies and documented initial
-// values of items left blank, the start constants, the element size scatter, and every stop of
-// the input stage with its exact text and exit status.
+// Input stage: echo forms of the listing, the variable every item lands in, the records each
+// option reads, copies and documented initial values of blank items, start constants, the size
+// scatter, and every stop of the input stage with its exact text and exit status.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -42,16 +41,14 @@ Read readInput(const std::string& data, void (*preset)(Model&) = nullptr) {
   }
   zqtest::ScratchDir dir;
   dir.write("DATA.txt", text);
-  r.m->devices.dir = dir.path().string();
   std::ostringstream out;
-  r.m->devices.report.attach(out);
+  r.m->devices.dir = dir.path().string(), r.m->devices.report.attach(out);
   try {
     zela1::startconstants(*r.m);
     if (preset) preset(*r.m);
     zela1::inputrecords(*r.m);
   } catch (const zq::StopRun& s) {
-    r.status = s.status();
-    r.console = s.console();
+    r.status = s.status(), r.console = s.console();
   }
   r.lines = zqtest::lines(out.str());
   return r;
@@ -62,8 +59,7 @@ Read readInput(const std::string& data, void (*preset)(Model&) = nullptr) {
 // (the shaft's first four only), the spherical tapered record in the free form.
 TEST(InputRecords, ListingShowsEveryRecordInItsEchoForm) {
   const Read r = readInput(zqtest::readSource("examples/ball-variations-si.txt"));
-  ASSERT_EQ(r.status, 0) << r.console;
-  ASSERT_EQ(r.lines.size(), 31u);
+  ASSERT_EQ(r.lines.size(), 31u) << r.console;
   EXPECT_EQ(Lines(r.lines.begin(), r.lines.begin() + 8), Lines({"\f", "", "   Listing of input data records", "   -----------------------------", "", "", "   RUNID       Ball bearing 6208, size variations  ", "   REC3.2         1   1   9   0   2   1   2   0   0   0   0"}));
   EXPECT_EQ(r.lines[12], "   DIAVAR1      1.0000E-06-1.0000E-06 2.0000E-06-2.0000E-06 5.0000E-07-5.0000E-07 0.0000E+00 1.5000E-06-1.5000E-06");
   EXPECT_EQ(r.lines[13], "                0.0000E+00");
@@ -129,7 +125,7 @@ TEST(InputRecords, EveryItemLandsInItsVariable) {
     const Vars vars = c.vars(*r.m);
     ASSERT_EQ(vars.size(), r.values) << c.text;
     for (std::size_t i = 0; i < vars.size(); ++i)
-      if (vars[i]) EXPECT_EQ(*vars[i], i + 1.5) << "item " << i + 1 << " of " << c.text;
+      if (vars[i]) { EXPECT_EQ(*vars[i], i + 1.5) << "item " << i + 1 << " of " << c.text; }
     // Copies made while reading: the land limits serve as central lengths, both races get the
     // traction-curve input and the film value.
     const auto& g = r.m->brggeom;
@@ -149,17 +145,15 @@ TEST(InputRecords, EveryItemLandsInItsVariable) {
   EXPECT_EQ(std::vector<int>({o.kunit, g.kbrg, g.nre, o.kraceflex, o.kregeoimp, o.kracegeoimp.lin(1), o.kracegeoimp.lin(2), o.kracegeoimp.lin(3), o.kracegeoimp.lin(4), g.kflngind(1, 1), g.kflngind(2, 1), g.kflngind(1, 2), g.kflngind(2, 2), r.m->setupa4.kangvel}), std::vector<int>({1, 3, 17, 4, 2, 5, 6, 5, 6, 1, 0, 0, 1, 1}));
   EXPECT_EQ(std::vector<int>({o.kfs(1), o.kfs(2), o.kfs(3), o.kfs(4), o.kfs(5), o.kremat, o.kracemat(1), o.kracemat(2), o.khsngmat, o.kshftmat, o.klifemodre, o.kprocre, o.klifemod(1), o.kproc(1), o.klifemod(2)}), std::vector<int>({21, 22, 23, 24, 25, 1, 1, 103, 104, 105, 1, 2, 1, 2, 0}));
   for (int i = 1; i <= 40; ++i) EXPECT_EQ(g.rediavar(i), i + 0.5) << i;
-  const auto b = readInput(kRec1 + "R32 1 1 9 0 0 0 0 1 1 0 0\nR33 0 1 0 1 1 26 0 0 0 0 0\n" +
-                           kEnvelope + kBall + "FLNG 10*0\n" + kTail + "FTC 5*0\n");
+  const auto b = readInput(kRec1 + "R32 1 1 9 0 0 0 0 1 1 0 0\nR33 0 1 0 1 1 26 0 0 0 0 0\n" + kEnvelope + kBall + "FLNG 10*0\n" + kTail + "FTC 5*0\n");
   EXPECT_EQ(b.m->setupa4.kangvel, 26);  // a ball keeps its spin option
   EXPECT_EQ(b.m->brggeom.kflngind(2, 1) * 10 + b.m->brggeom.kflngind(1, 2), 10);
 }
 
 TEST(InputRecords, ItemsLeftBlankKeepTheirDocumentedInitialValues) {
-  // A slash after the Record 3.3 label keeps all five constraints held and the material codes
-  // 0; one after the room temperature keeps the angular velocity orientation of 180 deg; the
-  // lubricant name is "None" until a record gives one. The envelope record makes raceways and
-  // roller ends straight until a record gives a radius.
+  // A slash after the Record 3.3 label keeps all five constraints held and the codes 0; one
+  // after the room temperature keeps the velocity orientation 180 deg; the lubricant name is
+  // "None"; raceways and roller ends stay straight (1e10) until a record gives a radius.
   const auto s = readInput(kRec1 + "R32 1 1 9 0 0 0 0 0 0 0 0\nR33 /\n" + kEnvelope + kBall +
                            "FITS 293 /\nR91 1 0 0 0 0 0\nMOM 8*0\nTEMP 5*300\nR100 -1 0 0\n");
   ASSERT_EQ(s.status, 0) << s.console;
@@ -169,8 +163,7 @@ TEST(InputRecords, ItemsLeftBlankKeepTheirDocumentedInitialValues) {
   EXPECT_EQ(std::vector<double>({double(o.kfs(1) + o.kfs(2) + o.kfs(3) + o.kfs(4) + o.kfs(5)), double(o.kprtopt), s.m->opcond.angvelorient, s.m->opcond.racefit(2), g.racecurrad(1), g.breendrad(2), g.racecrn(1), g.racecrn(2)}),
             std::vector<double>({5, 1, 180, 0, 1e10, 1e10, 1e10, 1e10}));
   EXPECT_EQ(s.m->tracprop.lubname.trimmed(), "None");
-  // A material record clears the conductivity and specific heat left from before; a database
-  // material (the inner race here) keeps them.
+  // A material record clears the conductivity and specific heat; a database material keeps them.
   const auto r = readInput(kRec1 + "R32 1 1 9 0 0 0 0 0 0 0 0\nR33 0 1 0 1 1 0 1 1 0 0 0\n" + kEnvelope + kBall + "REM 8*1\nRC1 8*1\n" + kTail, [](Model& m) {
     m.matprop.retc = m.matprop.racetc(1) = m.matprop.racetc(2) = 40.0;
     m.matprop.resh = m.matprop.racesh(1) = m.matprop.racesh(2) = 450.0;
@@ -223,8 +216,7 @@ TEST(InputRecords, SizeScatterIsOneShiftedQuantileSequence) {
     }
     EXPECT_EQ(g.rediavar(13) + g.relenvar(13) + g.recenlenvar(40), 0.0);
     // Quantiles 98, 58, 74 and 3 %: 2.054, 0.202, 0.643, -1.881 (normal table, 3 decimals).
-    const double q[] = {2.054, 0.202, 0.643, -1.881};
-    for (int i = 1; i <= 4; ++i) EXPECT_NEAR(g.rediavar(i), q[i - 1], 2e-3) << i;
+    for (int i = 1; i <= 4; ++i) EXPECT_NEAR(g.rediavar(i), (std::vector{2.054, 0.202, 0.643, -1.881}[i - 1]), 2e-3) << i;
   }
 }
 
@@ -261,7 +253,7 @@ TEST(InputRecords, StopsWithTheirTextsAndExitStatus) {
     const auto run = zqtest::runProgram(dir);
     EXPECT_EQ(run.status, c.status) << c.data;
     EXPECT_EQ(run.out + run.err, c.err) << c.data;
-    if (c.layout != kPrintIsDirectory) EXPECT_EQ(dir.exists("PRINT.txt"), !c.tail.empty());
+    if (c.layout != kPrintIsDirectory) { EXPECT_EQ(dir.exists("PRINT.txt"), !c.tail.empty()); }
     if (c.tail.empty()) continue;
     const std::string print = dir.read("PRINT.txt");
     EXPECT_TRUE(print.starts_with("\f\n\n   Listing of input data") && print.ends_with(c.tail)) << print;

@@ -1,7 +1,6 @@
 // The run's last steps and ends: output data of a hand-made state by geometry and the
-// definitions of its quantities, the completion notice, the floating-point mode, and the
-// error reporter's blocks line by line (I4 codes, A132 messages, I6 integers, E12.4 reals ten
-// to a line) with the fatal stop and the clearing of the record.
+// definitions of its quantities, the completion notice, the floating-point mode, the error
+// reporter's blocks line by line with the fatal stop and the clearing of the record.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -49,8 +48,7 @@ std::unique_ptr<Model> twoElementState() {
   x(3) = 10.0, x(4) = 0.5 * kPi, x(15) = 11.0;  // radius and azimuth of element 1, radius of 2
   x(38) = 0.1, x(39) = 0.3, x(40) = 0.4, x(44) = 3.0 * kPi;  // race 2 (body 4)
   vm.racevel(1, 2) = 0.7, vm.racevel(2, 2) = -0.2, vm.racevel(3, 2) = 0.5;
-  m->solutions.conload(1, 2) = 0.25;
-  m->solutions.conload(2, 2) = -1.0;
+  m->solutions.conload(1, 2) = 0.25, m->solutions.conload(2, 2) = -1.0;
   return m;
 }
 
@@ -68,9 +66,8 @@ TEST(OutputData, SpeedRatiosAxesAndRaceMotionFollowTheirDefinitions) {
   const double a = std::asin(0.8);
   for (const auto& [got, want] : {std::pair{s.reangvels(1, 1), 3.0}, {s.reangvels(2, 1), kPi / 2}, {s.reangvels(3, 1), kPi}, {s.reaxis(1, 1), a}, {s.raceaxis(1, 2), a}, {s.raceaxis(2, 2), kPi / 2}, {s.reaxis(2, 1) + s.reaxis(1, 2) + s.raceaxis(1, 1), 0.0}})
     EXPECT_NEAR(got, want, 1e-15);
-  // Race 2: its cylindrical rates are the time derivatives of r(t) and atan2(-Y(t), Z(t)) at
-  // the constant Cartesian velocity (central differences, step 1e-4); race 1 on the axis has
-  // none.
+  // Race 2's cylindrical rates are the derivatives of r(t) and atan2(-Y(t), Z(t)) at constant
+  // Cartesian velocity (central differences, step 1e-4); race 1 on the axis has none.
   constexpr double y0 = 0.3, z0 = 0.4, vy = -0.2, vz = 0.5, h = 1e-4;
   auto r = [](double t) { return std::hypot(y0 + vy * t, z0 + vz * t); };
   auto th = [](double t) { return std::atan2(-(y0 + vy * t), z0 + vz * t); };
@@ -99,26 +96,24 @@ TEST(OutputData, SpeedRatiosAxesAndRaceMotionFollowTheirDefinitions) {
   EXPECT_DOUBLE_EQ(s.avereex, 21.0 / 4.0);
 }
 
-TEST(RunEnd, CompletionNoticeText) {
+TEST(RunEnd, CompletionNoticeAndSubnormalsFlushedToZero) {
   std::ostringstream out;
   zelorqs::completionnotice(out);
   EXPECT_EQ(out.str(), "\n     Execution completed sucessfully..\n\n     Please open PRINT.TXT file in the current directory\n     to look at the results.\n\n\n");
-}
-
 #if defined(__x86_64__)
-TEST(RunEnd, SubnormalsAreFlushedToZero) {
   // From a clean mode: a subnormal product (1e-310) comes out as zero, a subnormal operand
-  // (4.9e-324) reads as zero. Bit patterns, since the restored mode may still flush.
+  // (4.9e-324) reads as zero even where the product (4.9e-24) would be normal. Bit patterns,
+  // since the restored mode may still flush.
   const unsigned saved = _mm_getcsr();
   _mm_setcsr(saved & ~0x8040u);
   zq::setFlushToZero();
-  volatile double tiny = 1.0e-300, scale = 1.0e-10, sub = 4.9e-324;
-  volatile double product = tiny * scale, sum = sub + 0.0;  // stored before the mode returns
+  volatile double tiny = 1.0e-300, scale = 1.0e-10, sub = 4.9e-324, big = 1.0e300;
+  volatile double product = tiny * scale, sum = sub * big;  // stored before the mode returns
   _mm_setcsr(saved);
   EXPECT_EQ(std::bit_cast<std::uint64_t>(double(product)), 0u);
   EXPECT_EQ(std::bit_cast<std::uint64_t>(double(sum)), 0u);
-}
 #endif
+}
 
 std::string pad(const std::string& s, std::size_t n) { return s + std::string(n - s.size(), ' '); }
 
