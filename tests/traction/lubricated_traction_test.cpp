@@ -188,6 +188,7 @@ TEST(ViscoElasticFilm, LinearAndSteadyEyringLimits) {
     const auto r = Lub(9, 8, 0, true).traction(c.u, c.s1, c.s2);
     EXPECT_NEAR(r[0], c.mu1, c.tol) << c.s1;
     EXPECT_NEAR(r[1], c.mu2, c.tol) << c.s1;
+    EXPECT_NEAR(c.s2 ? r[0] / r[1] : 0, c.s2 ? c.s1 / c.s2 : 0, 1e-12);  // along the slip, held to the outlet
     EXPECT_EQ(r[2] + r[3], 351);
   }
 }
