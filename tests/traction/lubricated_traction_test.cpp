@@ -74,8 +74,7 @@ TEST(FilmThickness, FilmLawsStarvationAndThermalFactorByHand) {
     const double* g = c.roller ? roller : ball;  // rx, p, a, b
     double h, phit;
     zeld8::zeld8(*l.m, g[0], g[1], g[2], g[3], 2 / 2.2e11, 350, c.u, c.us, h, phit);
-    EXPECT_NEAR(h, c.h, 2e-7 * c.h) << c.kfilm << " " << c.strparam;
-    EXPECT_NEAR(phit, c.phit, 1e-7) << c.kfilm << " " << c.strparam;
+    EXPECT_TRUE(std::abs(h - c.h) <= 2e-7 * c.h && std::abs(phit - c.phit) < 1e-7) << c.kfilm << " " << c.strparam;
   }
   // MIL-L-7808 VE at 280 K: its viscosity rises with temperature there (d eta/dT > 0), so no
   // inlet heating reduction (L = 0: factor 1), not the NaN of a negative loading's powers.
@@ -162,9 +161,7 @@ TEST(NewtonianFilm, ClosedFormCreepLimitShearThinningAndZeroSlip) {
     Lub l(13);
     l.exponential(0);
     const auto r = l.traction(c.u, c.s1, c.s2);
-    EXPECT_NEAR(r[0], c.mu1, 1e-10) << c.u;
-    EXPECT_NEAR(r[1], c.mu2, 1e-10) << c.u;
-    EXPECT_EQ(r[3] == 350, c.s1 == 0 && c.s2 == 0) << r[3];
+    EXPECT_TRUE(std::abs(r[0] - c.mu1) < 1e-10 && std::abs(r[1] - c.mu2) < 1e-10 && (r[3] == 350) == (!c.s1 && !c.s2)) << c.u;
   }
   Lub l(11), two(13);
   for (double k : {1.001, 2.0, 1e6})
@@ -186,10 +183,8 @@ TEST(ViscoElasticFilm, LinearAndSteadyEyringLimits) {
                         {1, 75, 100, 7.565708e-3, 1.0087610e-2, 2e-5}};
   for (const Case& c : cases) {
     const auto r = Lub(9, 8, 0, true).traction(c.u, c.s1, c.s2);
-    EXPECT_NEAR(r[0], c.mu1, c.tol) << c.s1;
-    EXPECT_NEAR(r[1], c.mu2, c.tol) << c.s1;
+    EXPECT_TRUE(std::abs(r[0] - c.mu1) <= c.tol && std::abs(r[1] - c.mu2) <= c.tol && r[2] + r[3] == 351) << c.s1;
     EXPECT_NEAR(c.s2 ? r[0] / r[1] : 0, c.s2 ? c.s1 / c.s2 : 0, 1e-12);  // along the slip, held to the outlet
-    EXPECT_EQ(r[2] + r[3], 351);
   }
 }
 

@@ -1,10 +1,11 @@
 // Traction of one element pressed into its races (contacts from the contact routine): action and
 // reaction, the law at every lamina, heat as the integral of traction times an analytic slip,
-// pure rolling, mirror symmetry, and the results of unloaded, split and unlubricated contacts.
+// pure rolling, and the results of unloaded, split, dry and lubricated contacts.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
+#include <memory>
 
 #include "contact/zelc1.h"
 #include "model/model.h"
@@ -15,8 +16,7 @@
 namespace {
 
 using zqtest::BearingCase;
-// Dry traction curve in non-dimensional slip: 0.03 + (0.02 + 0.5 s) exp(-2 s).
-const zq::FArray<double, 5> kCurve{0.02, 0.5, 2.0, 0.03, -1.0};
+const zq::FArray<double, 5> kCurve{0.02, 0.5, 2.0, 0.03, -1.0};  // 0.03 + (0.02 + 0.5 s) exp(-2 s), s non-dimensional
 const zq::Vec3 kSpin{-4.0, 0.2, 0.5};  // element angular velocity of a general state (azimuth)
 
 struct Out { zq::Vec3 bf, bm; zq::FArray<double, 3, 2> rf, rm; };
@@ -52,10 +52,8 @@ void move(Model& m, double orbit, zq::Vec3 w, double outer, double inner, double
   for (int k = 1; k <= m.brggeom.nrace; ++k) vm.raceangvel(1, k) = k % 2 ? outer : inner;
   for (int n = 1; n <= 3; ++n) {
     vm.reangvel(n, 1) = vm.racevel(n, 1) = 0.0;
-    for (int q = 1; q <= 3; ++q) {
-      vm.reangvel(n, 1) += vm.retoiaz(q, n, 1) * w(q);
-      vm.racevel(n, 1) += vm.inerttoiaz(q, n, 1) * vm.tacs(along, q, 1, 1) * v;
-    }
+    for (int q = 1; q <= 3; ++q)
+      vm.reangvel(n, 1) += vm.retoiaz(q, n, 1) * w(q), vm.racevel(n, 1) += vm.inerttoiaz(q, n, 1) * vm.tacs(along, q, 1, 1) * v;
   }
 }
 
@@ -67,25 +65,20 @@ void expectBalanced(const Model& m, const Out& o) {
   const auto& vm = m.vecmats;
   zq::Vec3 sum = o.bm, d;
   for (int j = 1; j <= 2; ++j) {
-    for (int r = 1; r <= 3; ++r) {
-      d(r) = 0.0;
+    d.fill(0.0);
+    for (int r = 1; r <= 3; ++r)
       for (int n = 1; n <= 3; ++n) d(r) += vm.inerttoiaz(r, n, 1) * (vm.regci(n, 1) - vm.racegc(n, j));
-    }
     for (int n = 1, p = 2, q = 3; n <= 3; ++n, p = p % 3 + 1, q = q % 3 + 1)
       sum(n) += o.rm(n, j) - (d(p) * o.rf(q, j) - d(q) * o.rf(p, j));
   }
-  for (int n = 1; n <= 3; ++n) {
-    EXPECT_NEAR(o.bf(n) + o.rf(n, 1) + o.rf(n, 2), 0.0, 1e-14) << n;
-    EXPECT_NEAR(sum(n), 0.0, 1e-13) << n;
-  }
+  for (int n = 1; n <= 3; ++n) EXPECT_TRUE(std::abs(o.bf(n) + o.rf(n, 1) + o.rf(n, 2)) < 1e-14 && std::abs(sum(n)) < 1e-13) << n;
 }
 
 // Composite Simpson rule on [-1, 1], 20000 intervals (error ~1e-9 here, kinks included).
 double simpson(const std::function<double(double)>& f) {
-  const int n = 20000;
   double s = f(-1.0) + f(1.0);
-  for (int i = 1; i < n; ++i) s += (i % 2 ? 4.0 : 2.0) * f(-1.0 + i * 2.0 / n);
-  return s * 2.0 / n / 3.0;
+  for (int i = 1; i < 20000; ++i) s += (i % 2 ? 4.0 : 2.0) * f(-1.0 + i / 10000.0);
+  return s / 30000.0;
 }
 
 }  // namespace
@@ -111,13 +104,10 @@ TEST(TractionBalance, RacesTakeTheElementForcesAndMomentsTransferBetweenCentres)
     SCOPED_TRACE(n);
     expectBalanced(m, traction(m));
     EXPECT_EQ((s.resv(1, 1) > 0) + (s.resv(2, 1) > 0) + (s.resv(3, 1) > 0) >= 2, n != 4);
-    for (int k = 1; k <= 2 && n >= 4; ++k) {
-      EXPECT_TRUE(f(2, k) == 0.0 && std::abs(f(3, k) + s.conload(k, 1)) < 1e-15);
-      EXPECT_NEAR(std::abs(f(1, k)), mu * s.conload(k, 1), 1e-15);
-      EXPECT_NEAR(s.resv(k, 1), mu * v * s.conload(k, 1), 1e-15);
-      EXPECT_NEAR(s.rewr(k, 1), v * s.conload(k, 1), 1e-15);
-      // Rolling speed: the common surface speed, roller spin ri times its radius cbs3; no
-      // pure-rolling points on laminae.
+    for (int k = 1; k <= 2 && n >= 4; ++k) {  // rolling speed: roller spin ri times its radius cbs3
+      const double q = s.conload(k, 1);
+      EXPECT_TRUE(f(2, k) == 0.0 && std::abs(f(3, k) + q) < 1e-15 && std::abs(std::abs(f(1, k)) - mu * q) < 1e-15);
+      EXPECT_TRUE(std::abs(s.resv(k, 1) - mu * v * q) < 1e-15 && std::abs(s.rewr(k, 1) - v * q) < 1e-15);
       EXPECT_TRUE(std::abs(std::abs(s.rollvel(k, 1)) - std::abs(ri * m.vecmats.cbs(3, k, 1))) < 1e-14 && m.vecmats.kns(k, 1) == 0);
     }
     for (int k = 1; k <= m.brggeom.nrace && n <= 1; ++k)  // ball: strip loads (3Q/4)(1 - x^2) add up to Q
@@ -143,8 +133,8 @@ TEST(TractionHeat, HeatAndWearAreIntegralsOfTractionTimesSlipAndLoadTimesSlip) {
   for (int state = 0; state <= 3; ++state) {
     auto b = pressed(BearingCase::kBallSi);
     Model& m = b->m();
-    const auto& s = m.solutions;
-    const auto& vm = m.vecmats;
+    const Solutions& s = m.solutions;
+    const Vecmats& vm = m.vecmats;
     if (state == 2) m.brggeom.reprrad(1, 1) = 1.0e10;
     const double a = s.conwidtha(1, 1), r = m.brggeom.reprrad(1, 1), x0 = 0.6, w = 5.0;
     auto dz = [&](double x) { return r * (std::sqrt(1.0 - a * x * a * x / (r * r)) - 1.0); };
@@ -163,38 +153,13 @@ TEST(TractionHeat, HeatAndWearAreIntegralsOfTractionTimesSlipAndLoadTimesSlip) {
     const double q = 0.75 * s.conload(1, 1);
     const double heat = q * simpson([&](double x) { return (1 - x * x) * slip(x) * zeld3::zeld3(slip(x), kCurve); });
     const double wear = q * simpson([&](double x) { return (1 - x * x) * slip(x); });
-    EXPECT_NEAR(s.resv(1, 1), heat, 1e-6 * heat);
-    EXPECT_NEAR(s.rewr(1, 1), wear, 1e-6 * wear);
+    EXPECT_TRUE(std::abs(s.resv(1, 1) - heat) <= 1e-6 * heat && std::abs(s.rewr(1, 1) - wear) <= 1e-6 * wear) << s.resv(1, 1);
     // Largest slip of the spin at the outermost Gauss point (1 + 0.8611363115940526) / 2.
     const double smax = state == 0 ? w * a * (1 + 0.8611363115940526) / 2 : s.reracemaxslip(1, 1);
     EXPECT_TRUE(std::abs(s.reracemaxslip(1, 1) - smax) < 1e-15 && s.reracetrac(1, 1) == (state != 2) * zeld3::zeld3(smax, kCurve));
-    EXPECT_EQ(vm.kns(1, 1), 1 + (state == 1));
-    EXPECT_NEAR(vm.xys(1, 1, 1), -x0 * (state == 1), 1e-6);
-    EXPECT_NEAR(vm.xys(2, 1, 1), x0 * (state == 1), 1e-6);
-  }
-}
-
-TEST(TractionSymmetry, AxialMirrorImageOfAStateMirrorsItsLoadsAndMoments) {
-  // Reflection x -> -x: forces (-x, y, z), moments (axial vectors) (x, -y, -z); heat and wear
-  // unchanged; pure-rolling points mirrored along the contact's transverse axis.
-  auto a = pressed(BearingCase::kBallSi), b = pressed(BearingCase::kBallSi, -1.0);
-  move(a->m(), 0.3, kSpin, 0.1, 1.2);
-  move(b->m(), 0.3, {kSpin(1), -kSpin(2), -kSpin(3)}, 0.1, 1.2);
-  const Out oa = traction(a->m()), ob = traction(b->m());
-  for (int n = 1; n <= 9; ++n) {
-    const double f = (n - 1) % 3 == 0 ? -1.0 : 1.0;
-    EXPECT_NEAR(n <= 3 ? ob.bf(n) : ob.rf.lin(n - 3), f * (n <= 3 ? oa.bf(n) : oa.rf.lin(n - 3)), 1e-15);
-    EXPECT_NEAR(n <= 3 ? ob.bm(n) : ob.rm.lin(n - 3), -f * (n <= 3 ? oa.bm(n) : oa.rm.lin(n - 3)), 1e-14);
-  }
-  const auto &sa = a->m().solutions, &sb = b->m().solutions;
-  const auto &va = a->m().vecmats, &vb = b->m().vecmats;
-  for (int k = 1; k <= 2; ++k) {
-    EXPECT_TRUE(std::abs(sb.resv(k, 1) - sa.resv(k, 1)) + std::abs(sb.rewr(k, 1) - sa.rewr(k, 1)) < 1e-15);
-    EXPECT_NEAR(sb.repv(k, 1), sa.repv(k, 1), 1e-12 * sa.repv(k, 1));
-    EXPECT_TRUE(sa.repvx(1, k, 1) != 0.0 && std::abs(sb.repvx(1, k, 1) + sa.repvx(1, k, 1)) < 1e-9);
-    ASSERT_EQ(vb.kns(k, 1), va.kns(k, 1));
-    for (int p = 1; p <= va.kns(k, 1); ++p)
-      EXPECT_NEAR(vb.xys(p, k, 1), -va.xys(va.kns(k, 1) + 1 - p, k, 1), 1e-9);
+    EXPECT_TRUE(state != 3 || s.repv(2, 1) + s.resv(2, 1) + s.reracemaxslip(2, 1) == 0);  // inner race at rest
+    EXPECT_TRUE(vm.kns(1, 1) == 1 + (state == 1) && std::abs(vm.xys(1, 1, 1) + x0 * (state == 1)) < 1e-6 &&
+                std::abs(vm.xys(2, 1, 1) - x0 * (state == 1)) < 1e-6);
   }
 }
 
@@ -241,4 +206,8 @@ TEST(TractionResults, EveryContactResultIsWrittenAndLubricatedModelsNeedAFilm) {
   const double wet = heat(1, 0.0, true);
   EXPECT_TRUE(l.solutions.filmthk(2, 1) > 0.0 && std::isfinite(wet) && wet != rolling && sliding > 0.0);
   EXPECT_GT(l.solutions.filmtemp(2, 1), l.opcond.racetemp(2));  // the sheared film is warmer
+  l.tracprop.initprop = 0;  // PAO-100's measured rheology: the Newtonian film, thinned
+  const double rheo = heat(13, 0.0, true);
+  const double phi = l.solutions.shearthinfac(2, 1);
+  EXPECT_TRUE(rheo > 0 && rheo != wet && phi > 0 && phi < 1 && l.solutions.filmtemp(2, 1) > l.opcond.racetemp(2));
 }
