@@ -49,13 +49,11 @@ TEST(TractionCurve, BothFormsByHand) {
     EXPECT_NEAR(mu(s, ex2), 0.01 + (0.05 + 0.2 * s) * std::exp(-2.0 * s), 5e-17) << s;
 }
 
-// Every type gives its zero-slip value (ci1; type -1 ci1 + ci4) and its large-slip limit: type
-// 0 the cap 1.0 on a rising tail (a falling one is an ordinary line), the exponential types their
-// asymptote. Type 1 has its maximum ci2 at slip ci4 (zero central-difference slope, lower on
-// both sides; the root search leaves below 1e-8); ci1 = ci2 gives the constant ci1. Type 2 has
-// the initial slope ci3 (constant ci1 where ci1 = ci2 within 1e-10). Type -1 (0.03, 0.4, 5, 0.01)
-// is rewritten into (0.04, 0.01 + 0.08 exp(-0.625), 0.01, s* = (0.4 - 5 x 0.03)/(0.4 x 5) =
-// 0.125) and fed back as type 1 gives the same curve.
+// Zero-slip value (ci1; type -1 ci1 + ci4) and large-slip limit of every type: type 0 the cap 1.0
+// on a rising tail, the exponential types their asymptote. Type 1: maximum ci2 at slip ci4 (zero
+// central-difference slope; the root search leaves below 1e-8), the constant ci1 if ci1 = ci2.
+// Type 2: initial slope ci3 (constant where ci1 = ci2 within 1e-10). Type -1 (0.03, 0.4, 5, 0.01)
+// becomes (0.04, 0.01 + 0.08 exp(-0.625), 0.01, s* = (0.4 - 5 x 0.03)/(0.4 x 5)), and back as type 1.
 TEST(TractionSetUp, EveryTypeBuildsTheCurveItDescribes) {
   const struct { int type; std::vector<double> ci; double slip, limit; } cases[] = {
       {0, {0.02, 0.5, 0.1, 0.1}, 1e4, 1.0}, {0, {0.02, 0.5, -0.01, 0.1}, 10.1, -0.03},
@@ -82,24 +80,19 @@ TEST(TractionSetUp, EveryTypeBuildsTheCurveItDescribes) {
       EXPECT_TRUE(s.co(2) == 0 && s.co(5) == -1);
     }
   }
-  Curve s(-1, {0.03, 0.4, 5.0, 0.01});
-  const Coef given{0.03, 0.4, 5.0, 0.01, -1.0};
-  EXPECT_EQ(s.co, given);
-  const double want[4] = {0.04, 0.01 + 0.08 * std::exp(-0.625), 0.01, 0.125};
-  for (int k = 1; k <= 4; ++k) EXPECT_DOUBLE_EQ(s.ci(k), want[k - 1]) << k;
+  Curve s(-1, {0.03, 0.4, 5.0, 0.01}), back(1, {0.04, 0.01 + 0.08 * std::exp(-0.625), 0.01, 0.125});
+  EXPECT_EQ(s.co, Coef({0.03, 0.4, 5.0, 0.01, -1.0}));
+  for (int k = 1; k <= 4; ++k) EXPECT_DOUBLE_EQ(s.ci(k), back.ci(k)) << k;
   EXPECT_NEAR(slope(0.125, s.co, 1e-5), 0.0, 1e-9);
-  Curve back(1, {s.ci(1), s.ci(2), s.ci(3), s.ci(4)});
   for (int k = 1; k <= 5; ++k) EXPECT_NEAR(back.co(k), s.co(k), 1e-6 * std::abs(s.co(k))) << k;
 }
 
-// Refused inputs: code 11 "Incorrect traction coefficients" with the four inputs, fatal where
-// the curve would divide by zero or grow without bound (type 1: peak not above the asymptote,
-// peak at zero or negative slip, zero-slip value above the peak, zero denominator of c3; type
-// -1 growing; type 2 sloping away from its asymptote), non-fatal for type -1 without a peak
-// description (c2 c3 = 0, or a peak value that overflows), whose curve is then the input. Type 1
-// (0, 1000, 0, 1): the peak lies beyond the bracket [-1000, 1000] of x; Newton from f(0) = -1000
-// jumps outside, the first midpoint 0 has no sign change: code 12 after one iteration, no curve.
-// Unknown types: code 13, the real list named but empty. The input stays as given throughout.
+// Code 11 with the four inputs, fatal where the curve would divide by zero or grow without bound
+// (type 1: peak not above the asymptote, at zero or negative slip, below the zero-slip value, zero
+// denominator of c3; type -1 growing; type 2 sloping away), non-fatal for type -1 without a peak
+// (c2 c3 = 0, or an overflowing peak value), whose curve is then the input. Type 1 (0, 1000, 0, 1):
+// the peak lies beyond the bracket [-1000, 1000] of x; Newton from f(0) = -1000 jumps outside, the
+// first midpoint 0 has no sign change: code 12 after one iteration. Unknown types: code 13.
 TEST(TractionSetUp, RefusedInputsFillTheErrorRecord) {
   struct Case { int type; std::vector<double> ci; int fatal, code = 11;
                 std::string text = "Zeld4: Incorrect traction coefficients", rname = "Input coefficients";

@@ -21,10 +21,9 @@ const zq::Vec3 kSpin{-4.0, 0.2, 0.5};  // element angular velocity of a general 
 
 struct Out { zq::Vec3 bf, bm; zq::FArray<double, 3, 2> rf, rm; };
 
-// Element 1 of a case at rest without flanges (split races on request), dry curve kCurve, pushed
-// outward by 1e-4 and the inner race by 2e-4 radially (a ball's also 5e-4 axially); mirror = -1
-// gives the axial mirror image. Contacts by the contact routine.
-std::unique_ptr<zqtest::TestBearing> pressed(BearingCase which, double mirror = 1.0, bool split = false) {
+// Element 1 at rest without flanges (split races on request), dry curve, pushed outward by 1e-4 and
+// the inner race by 2e-4 radially (a ball's also 5e-4 axially); contacts by the contact routine.
+std::unique_ptr<zqtest::TestBearing> pressed(BearingCase which, bool split = false) {
   auto b = zqtest::setUpBearing(which, [&](Model& m) {
     zqtest::noGrowth(m);
     m.brggeom.kflngind.fill(0), m.brggeom.kflngindr.fill(0), m.brggeom.kflnginds = 0;
@@ -33,14 +32,12 @@ std::unique_ptr<zqtest::TestBearing> pressed(BearingCase which, double mirror = 
   Model& m = b->m();
   auto& vm = m.vecmats;
   const double dx = which == BearingCase::kBallSi ? 5e-4 : 0.0;
-  vm.regci(1, 1) *= mirror, vm.regci(3, 1) += 1e-4;
+  vm.regci(3, 1) += 1e-4;
   for (int k = 1; k <= m.brggeom.nrace; ++k) {
-    vm.racegc(1, k) = mirror * (vm.racegc(1, k) + (k % 2 == 0) * dx);
-    vm.racegc(3, k) += (k % 2 == 0) * 2e-4;
+    vm.racegc(1, k) += (k % 2 == 0) * dx, vm.racegc(3, k) += (k % 2 == 0) * 2e-4;
     for (int n = 1; n <= 5; ++n) m.tracprop.reracecoeff(n, k) = kCurve(n);
   }
-  m.tracprop.ktrac = 0, m.revecs.ire = 1;
-  zelc1::zelc1(m);
+  m.tracprop.ktrac = 0, m.revecs.ire = 1, zelc1::zelc1(m);
   return b;
 }
 
@@ -85,14 +82,13 @@ double simpson(const std::function<double(double)>& f) {
 
 TEST(TractionBalance, RacesTakeTheElementForcesAndMomentsTransferBetweenCentres) {
   // Ball, ball in split races (three contacts), tapered roller in a general motion; cylindrical
-  // roller rolling on both races (equal surface speeds, inner race at 1): with a spin about the
-  // normals (slip along rolling antisymmetric along the roller, each lamina taking the curve's
-  // coefficient against its slip, a lamina without load none); without slip (normal load only);
-  // sliding axially at v (traction mu(v) Q across rolling, heat mu(v) v Q).
+  // roller rolling on both races (inner race at 1) with a spin about the normals (slip along
+  // rolling antisymmetric, each lamina the curve's coefficient against its slip, one without load
+  // none), without slip (normal load only), sliding axially at v (mu(v) Q across rolling, heat mu(v) v Q).
   const BearingCase cases[] = {BearingCase::kBallSi, BearingCase::kBallSi, BearingCase::kCylindricalSi,
                                BearingCase::kTaperedSi, BearingCase::kCylindricalSi, BearingCase::kCylindricalSi};
   for (int n = 0; n < 6; ++n) {
-    auto b = pressed(cases[n], 1.0, n == 1);
+    auto b = pressed(cases[n], n == 1);
     Model& m = b->m();
     auto& s = m.solutions;
     const auto& f = m.setupd1.bforcs;
@@ -122,14 +118,12 @@ TEST(TractionBalance, RacesTakeTheElementForcesAndMomentsTransferBetweenCentres)
 }
 
 TEST(TractionHeat, HeatAndWearAreIntegralsOfTractionTimesSlipAndLoadTimesSlip) {
-  // Outer contact of a ball, Hertz strip loads (3Q/4)(1 - x^2) along the major axis. Spin w
-  // about the normal: slip w a x, pure rolling at 0. Heathcote slip (rolling about the
-  // transverse axis, race sliding at V): slip w (dz(x0) - dz(x)), dz the sagitta of the profile
-  // circle R, pure rolling at -x0 and x0. A profile flat across (R = 1e10 > 1e6) rolling about
-  // the transverse axis with the orbit, race at rest: no slip anywhere, no traction, no heat,
-  // the normal load's moment about the race centre still transferred. Race sliding across
-  // rolling at V under a ball at rest: the slip in the tangent plane, tilted by asin(a x / R),
-  // is V cos = V (1 + dz(x) / R). Gauss rule: 1e-6.
+  // Outer contact of a ball, Hertz strip loads (3Q/4)(1 - x^2) along the major axis. Spin w about
+  // the normal: slip w a x, pure rolling at 0. Heathcote slip (rolling about the transverse axis,
+  // race sliding at V): w (dz(x0) - dz(x)), dz the sagitta of the profile circle R, pure rolling at
+  // -x0 and x0. A profile flat across (R = 1e10) rolling with the orbit, race at rest: no slip, no
+  // traction, no heat, the load's moment still transferred. Race sliding across rolling at V under
+  // a ball at rest: V cos(asin(a x / R)) = V (1 + dz(x) / R) in the tilted tangent plane. To 1e-6.
   for (int state = 0; state <= 3; ++state) {
     auto b = pressed(BearingCase::kBallSi);
     Model& m = b->m();
@@ -166,30 +160,24 @@ TEST(TractionHeat, HeatAndWearAreIntegralsOfTractionTimesSlipAndLoadTimesSlip) {
 TEST(TractionResults, EveryContactResultIsWrittenAndLubricatedModelsNeedAFilm) {
   // Split races: segments without load, and distribution entries past the points, read 0
   // whatever an earlier state left there; a dry contact has no shear thinning (factor 1).
-  auto b = pressed(BearingCase::kBallSi, 1.0, true);
+  auto b = pressed(BearingCase::kBallSi, true);
   Model& m = b->m();
   auto& s = m.solutions;
-  using S = Solutions;
-  zq::FArray<double, 4, 40> S::* const results[] = {
-      &S::filmthk, &S::filmmodfac, &S::rewr, &S::filmtemp, &S::reracemaxslip, &S::reracetrac,
-      &S::resv, &S::repv, &S::contempr, &S::shearthinfac, &S::rollvel, &S::spintoroll};
-  for (auto r : results) (s.*r).fill(7.0);
+  zq::FArray<double, 4, 40>* results[] = {&s.filmthk, &s.filmmodfac, &s.rewr, &s.filmtemp, &s.reracemaxslip, &s.reracetrac,
+                                          &s.resv, &s.repv, &s.contempr, &s.shearthinfac, &s.rollvel, &s.spintoroll};
+  for (auto* r : results) r->fill(7.0);
   s.contracdis.fill(7.0), s.conslipdis.fill(7.0), s.npoints.fill(7), m.vecmats.kns.fill(7), m.setupd1.bforcs.fill(7.0);
   move(m, 0.3, kSpin, 0.1, 1.2);
   traction(m);
   for (int k = 1; k <= 4; ++k) {
     const bool loaded = s.conload(k, 1) > 0.0;
-    for (auto r : results) EXPECT_TRUE(loaded || (s.*r)(k, 1) == 0.0) << k;
+    for (auto* r : results) EXPECT_TRUE(loaded || (*r)(k, 1) == 0.0) << k;
     EXPECT_TRUE(s.shearthinfac(k, 1) == loaded && (loaded || m.setupd1.bforcs(3, k) == 0.0));
     EXPECT_TRUE(loaded ? s.npoints(k, 1) >= 8 : s.npoints(k, 1) + m.vecmats.kns(k, 1) == 0);
-    for (int j = s.npoints(k, 1) + 1; j <= 30; ++j)
-      EXPECT_TRUE(s.contracdis(j, k, 1) == 0.0 && s.conslipdis(j, k, 1) == 0.0) << k << " " << j;
+    for (int j = s.npoints(k, 1) + 1; j <= 30; ++j) EXPECT_TRUE(s.contracdis(j, k, 1) == 0.0 && s.conslipdis(j, k, 1) == 0.0);
   }
-
-  // A lubricant (flooded inlet): the outer race sliding at 0.2 under a ball at rest (no rolling,
-  // no film), and the rolling state with a critical film of 1 m, take the dry curve exactly;
-  // without a critical film the lubricated model applies. A record pending before the call (the
-  // sliding contact has no pure-rolling point) is left as it was.
+  // Lubricated: sliding without rolling (no film) and a critical film of 1 m take the dry curve, a
+  // pending record left as it was; without a critical film the lubricated model applies.
   auto d = pressed(BearingCase::kBallSi);
   Model& l = d->m();
   auto heat = [&l](int ktrac, double film, bool rolling) {

@@ -1,16 +1,15 @@
 // Lubricant property database: spot states worked out from the data sheets, physical anchors,
-// derivatives against finite differences, SI/English invariance, names and shear thinning, the
-// film integration's viscosity against the database's, and every stop block by hand.
+// finite differences, SI/English invariance, names, shear thinning and every stop block.
 #include "traction/zeld7.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <memory>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include "model/model.h"
 #include "run/stop.h"
@@ -21,9 +20,8 @@ namespace {
 constexpr double kTempc = 1.8, kVisc = 1.45037891e-4, kDenc = 3.61269212944e-5, kSpheatc = 2.230373307176302,
                  kThercondc = 0.12489385722222222;
 
-// One run's lubricant (the first evaluation is the first call). The user lubricant (code 9):
-// 0.05 Pa s at 320 K, 2e-8 1/Pa, activation temperature 4000 K, 870 kg/m^3, 1900 J/(kg K),
-// 0.13 W/(m K), traction viscosity 0.2 Pa s, 6e-9 1/Pa, 0.03 1/K; in English units converted.
+// One run's lubricant (the first evaluation is the first call). The user's (code 9): 0.05 Pa s at
+// 320 K, 2e-8 1/Pa, 4000 K, 870 kg/m^3, 1900 J/(kg K), 0.13 W/(m K), traction 0.2 Pa s, 6e-9 1/Pa, 0.03 1/K.
 struct Lube {
   std::unique_ptr<Model> m = std::make_unique<Model>();
   std::ostringstream out;
@@ -41,14 +39,35 @@ struct Lube {
     t.denlub = 870 * (si ? 1 : kDenc), t.spheatlub = 1900 * (si ? 1 : kSpheatc), t.thercondlub(1) = 0.13 * (si ? 1 : kThercondc);
     t.reftracvis = 0.2 * vc, t.tracviscoeff(1) = 6.0e-9 / vc, t.tracviscoeff(4) = 0.03 / tc;
   }
-  const Tracprop& at(double t, double p) {
-    m->tracprop.currtemp = t, m->tracprop.currpres = p, zeld7::zeld7(*m);
-    return m->tracprop;
-  }
+  const Tracprop& at(double t, double p) { m->tracprop.currtemp = t, m->tracprop.currpres = p, zeld7::zeld7(*m); return m->tracprop; }
   double vis(double t, double p) { return at(t, p).vislub; }
 };
 
 double rel(double a, double b) { return std::abs(a - b) / std::max(std::abs(b), 1e-300); }
+
+// Report of an evaluation that must stop (status 1, in zeld7); film: the film integration's.
+std::string stopText(int code, double T, double P, bool film = false) {
+  Lube l(code);
+  try {
+    if (film) l.at(350, 0), l.m->tracprop.currpres = P, zeld7::viscosityat(*l.m, T);
+    else l.at(T, P);
+  } catch (const zq::StopRun& s) {
+    EXPECT_TRUE(s.status() == 1 && s.where() == "zeld7");
+    return l.out.str();
+  }
+  ADD_FAILURE() << "code " << code << " at T " << T << " P " << P << " did not stop";
+  return l.out.str();
+}
+
+// A law without a finite value, by hand from its line formats (a leading / is an empty line, a
+// trailing / an empty last line; E12.5: one digit, the point, 5 digits and the exponent).
+std::string limitBlock(int code, double T, double P, const std::string& proc, const std::string& lines) {
+  char c[8], state[96];
+  std::snprintf(c, sizeof c, "%3d\n", code);
+  std::snprintf(state, sizeof state, "Current Temperature (K) = %.5E   Current Pressure, P (GPa) = %.5E", T, P * 1e-9);
+  return "\n     Execution terminating in Zeld7" + proc + " ***\n" +
+         "     Lubricant viscosity model limitation, lubricant code kTrac =" + c + lines + "\n     " + state + "\n\n\n";
+}
 
 }  // namespace
 
@@ -58,9 +77,8 @@ double rel(double a, double b) { return std::abs(a - b) / std::max(std::abs(b), 
 // the difference quotient over the last kelvin, the Hybrid Formulation without a term in ln s),
 // pressure-viscosity coefficient, density, specific heat, conductivity; beyond the property
 // tables (linear extension), just above MIL-L-7808's 215.56 K, FVA-3 where 0 < s < 1.
-TEST(LubricantViscosity, SpotValuesOfEveryDataSheet) {
-  struct Row { int code; double T, P, eta, d, alpha, den, sph, tc; };
-  const Row rows[] = {
+TEST(LubricantViscosity, SpotValuesOfEveryDataSheetAndAnchors) {
+  const struct { int code; double T, P, eta, d, alpha, den, sph, tc; } rows[] = {
       {1, 340, 3e8, 6.981439754, 0.2478713078, 1.9e-8, 850, 2000, 0.096082},
       {2, 340, 3e8, 9.998056993, 0.3125344182, 1.682e-8, 850, 2000, 0.096482},
       {3, 340, 3e8, 0.09294619084, 0.002179411619, 9.390352581e-9, 933.2857143, 1886.939193, 0.1392087071},
@@ -84,7 +102,7 @@ TEST(LubricantViscosity, SpotValuesOfEveryDataSheet) {
       {4, 450, 0, 0.001650627962, 1.686319436e-5, 9.275605191e-9, 864.6545455, 2000, 0.1301182425},
       {3, 215.57, 0, 23.49477972, 4.064172154, 1.074207581e-4, 1022.164286, 1514.84461, 0.1634343394},
       {19, 600, 1e8, 0.003111107811, 1.219771469e-4, 2.881002175e-8, 840, 2000, 0.14}};
-  for (const Row& r : rows) {
+  for (const auto& r : rows) {
     Lube l(r.code);
     const Tracprop& t = l.at(r.T, r.P);
     const double got[6] = {t.vislub, t.dvislub, t.viscoeff(1), t.denlub, t.spheatlub, t.thercondlub(1)};
@@ -93,13 +111,10 @@ TEST(LubricantViscosity, SpotValuesOfEveryDataSheet) {
     const double d0 = l.at(r.T, 0).dvislub;  // the exponential-type laws' activation temperature
     EXPECT_LT(r.code <= 7 || r.code == 9 ? rel(t.viscoeff(4) * t.vislub / (r.T * r.T), d0) : 0, 1e-12) << r.code;
   }
-}
-
-// Anchors that need no law: the reference viscosity at the reference temperature and zero
-// pressure (Mobil DTE, 5P4E, MIL-L-7808 VE, the user's) and mug = 1e12 Pa s at the glass
-// transition temperature Tg0 = 273.15 K - 85.6142427 (MIL-L-23699), 74.42 (PAO-100), 93.21
-// (PAO-600), 86.57314507 (PAO-650), 96.26408626 K (Krytox).
-TEST(LubricantViscosity, ReferenceStatesAndGlassTransition) {
+  // Anchors that need no law: the reference viscosity at the reference temperature and zero
+  // pressure (Mobil DTE, 5P4E, MIL-L-7808 VE, the user's) and mug = 1e12 Pa s at the glass
+  // transition Tg0 = 273.15 K - 85.6142427 (MIL-L-23699), 74.42 (PAO-100), 93.21 (PAO-600),
+  // 86.57314507 (PAO-650), 96.26408626 K (Krytox).
   const struct { int code; double T, eta; } anchors[] = {
       {1, 311.11111111, 0.07166}, {2, 350, 0.032742}, {8, 300, 0.030391}, {9, 320, 0.05},
       {10, 273.15 - 85.6142427, 1e12}, {13, 273.15 - 74.42, 1e12}, {15, 273.15 - 93.21, 1e12},
@@ -107,13 +122,11 @@ TEST(LubricantViscosity, ReferenceStatesAndGlassTransition) {
   for (const auto& a : anchors) EXPECT_LT(rel(Lube(a.code).vis(a.T, 0), a.eta), 1e-13) << a.code;
 }
 
-// At 320..380 K, 0 and 0.3 GPa every viscosity falls with temperature and rises with pressure.
-// -d(eta)/dT by the 5-point central difference (h = 0.01 K) and d(ln eta)/dP by the 5-point one
-// (h = 1e5 Pa; one-sided 3-point, h = 1e4 Pa, at P = 0, where the laws that switch their pressure
-// factor off are defined from the right only) agree to 1e-5 wherever the stated derivative is
-// exact: not for Santotrac's difference quotient, not under pressure where a law leaves pressure
-// terms out of -d(eta)/dT (5P4E, MIL-L-7808 and -23699, the Hybrid Formulation, Shell T9), not
-// for 5P4E's pressure coefficient away from its reference temperature 350 K nor MIL-L-7808 VE's.
+// At 320..380 K, 0 and 0.3 GPa every viscosity falls with temperature and rises with pressure;
+// -d(eta)/dT (5-point central difference, h = 0.01 K) and d(ln eta)/dP (5-point, h = 1e5 Pa;
+// 3-point from the right at P = 0, h = 1e4 Pa) agree to 1e-5 where the stated derivative is exact:
+// not Santotrac's difference quotient, not under pressure where a law leaves pressure terms out
+// of -d(eta)/dT, not 5P4E's alpha away from its 350 K nor MIL-L-7808 VE's.
 TEST(LubricantViscosity, FallsWithTemperatureRisesWithPressureAndDerivativesMatchDifferences) {
   for (int code = 1; code <= 20; ++code)
     for (double T : {320.0, 350.0, 380.0})
@@ -138,13 +151,10 @@ TEST(LubricantViscosity, FallsWithTemperatureRisesWithPressureAndDerivativesMatc
       }
 }
 
-// Traction viscosity at 340 K (V0 exp(k (313 K - T)), b (T/313 K)^m, constant alpha of the
-// data sheets); 5P4E and the user lubricant keep theirs. Shear-thinning table slamda(i) =
-// (stfac(i)^(a n/(n - 1)) - 1)^(1/a) / stfac(i): code 11 (n 0.625, a 2, G 8 MPa) at stfac(2) =
-// 0.999 and stfac(40) = 0.01, Shell T9 (0.35, 5, 7 MPa) at stfac(23) = 0.75, Krytox (0.666, 2,
-// 0.5 MPa) at stfac(28) = 0.5, the PAO and FVA-3 oils (0.72, 2, 48 kPa) at stfac(17) = 0.9.
-// MIL-L-7808 VE: its visco-elastic coefficients (the others cleared whatever was there), moduli
-// and reference temperature; the updated MIL-L-23699's moduli and the creep limits.
+// Traction viscosity V0 exp(k (313 K - T)), b (T/313 K)^m and alpha of the data sheets at 340 K
+// (5P4E and the user's constant); slamda(i) = (stfac(i)^(a n/(n - 1)) - 1)^(1/a) / stfac(i) with
+// (n, a, G) of the data sheets at stfac(2) = 0.999, (17) = 0.9, (23) = 0.75, (28) = 0.5, (40) =
+// 0.01; MIL-L-7808 VE's visco-elastic constants (the others cleared), the updated MIL-L-23699's.
 TEST(LubricantProperties, TractionViscosityShearThinningAndModuli) {
   const struct { int code; double vis, beta, alfa; } rows[] = {
       {1, 0.1496291182, 0.03454543827, 7.2516e-9}, {2, 9.6527, 0.0828, 5.4679e-9},
@@ -176,12 +186,10 @@ TEST(LubricantProperties, TractionViscosityShearThinningAndModuli) {
   EXPECT_TRUE(u.m->tracprop.gshearmod == 8.0e10 && u.m->tracprop.tcl == 0.2);
 }
 
-// Every entry of the database: the names and model codes the report prints, kept by a second
-// evaluation (a name changed in between stays changed) that leaves a pending error record alone;
-// the English run at 1.8 T (R) and P x 1.45037891e-4 (psi) gives every property converted (the
-// creep modulus only for the measured-rheology oils, its initial value otherwise); the
-// shear-thinning table rises from slamda(1) = 0, the two-term model of PAO-100 (n 0.89 and 0.52,
-// a 2, G 22 kPa and 5.08 MPa) has none and the codes without shear thinning keep theirs.
+// Every entry: names and model codes as the report prints them, kept by a second evaluation that
+// leaves a pending error record alone; the English run at 1.8 T (R), P x 1.45037891e-4 (psi) gives
+// every property converted (the creep modulus only for measured rheology); the shear-thinning
+// table rises, PAO-100's two-term model (n 0.89, 0.52, a 2, G 22 kPa, 5.08 MPa) has none.
 TEST(LubricantDatabase, NamesEnglishUnitsAndShearThinningOfEveryEntry) {
   const std::string dv = "Exp variation with pressure & inverse temperature", no = "No shear thinning",
                     dt = "Rheological coefficients fitted to traction data", yb = "Yasutomi-Bair Model",
@@ -207,11 +215,9 @@ TEST(LubricantDatabase, NamesEnglishUnitsAndShearThinningOfEveryEntry) {
     e.ierind = 124, e.jerind = 7, e.numm = 3, e.numi = 2, e.numr = 4, e.iterminate = 1;
     Tracprop& a = si.m->tracprop;
     a.slamda(5) = -7, a.cn = a.cn1 = a.cshearmod = a.cshearmod1 = 3;
-    si.at(T, P);
-    const Tracprop& b = en.at(T * kTempc, P * kVisc);
-    EXPECT_EQ(a.lubname.trimmed(), r.lub);
-    EXPECT_EQ(std::string(a.vismodname.trimmed()) + "|" + std::string(a.tracmodname.trimmed()) + "|" +
-                  std::string(a.shthmodname.trimmed()), r.vis + "|" + r.trac + "|" + r.sh) << r.code;
+    const Tracprop& b = (si.at(T, P), en.at(T * kTempc, P * kVisc));
+    EXPECT_EQ(std::string(a.lubname.trimmed()) + "|" + std::string(a.vismodname.trimmed()) + "|" + std::string(a.tracmodname.trimmed()) +
+                  "|" + std::string(a.shthmodname.trimmed()), r.lub + "|" + r.vis + "|" + r.trac + "|" + r.sh);
     EXPECT_TRUE(a.kvtype == r.kv && a.kmtype == r.km && a.kshthtype == r.ks && a.itherm == 0 && a.initprop == 1) << r.code;
     const double pairs[][2] = {
         {b.vislub, a.vislub * kVisc}, {b.dvislub, a.dvislub * kVisc / kTempc}, {b.viscoeff(1), a.viscoeff(1) / kVisc},
@@ -234,36 +240,6 @@ TEST(LubricantDatabase, NamesEnglishUnitsAndShearThinningOfEveryEntry) {
     EXPECT_TRUE(r.code != 1 || (b.reftracvis == 0.28407 && b.reftractemp == 313 && b.refvis == 0.07166 * kVisc));
   }
 }
-
-namespace {
-
-// Runs one evaluation that must stop the run (status 1, in zeld7), or the film integration's
-// (viscosityat) after an evaluation at 350 K; returns the report text.
-std::string stopText(int code, double T, double P, bool film = false) {
-  Lube l(code);
-  try {
-    if (film) l.at(350, 0), l.m->tracprop.currpres = P, zeld7::viscosityat(*l.m, T);
-    if (!film) l.at(T, P);
-  } catch (const zq::StopRun& s) {
-    EXPECT_TRUE(s.status() == 1 && s.where() == "zeld7");
-    return l.out.str();
-  }
-  ADD_FAILURE() << "code " << code << " at T " << T << " P " << P << " did not stop";
-  return l.out.str();
-}
-
-// A law without a finite value, by hand from the line formats (a leading / is an empty line, a
-// trailing / an empty last line; E12.5 is one digit, the point, 5 digits and the exponent):
-// procedure, code (I3), the reason and value lines, the current state in K and GPa.
-std::string limitBlock(int code, double T, double P, const std::string& proc, const std::string& lines) {
-  char c[8], state[96];
-  std::snprintf(c, sizeof c, "%3d\n", code);
-  std::snprintf(state, sizeof state, "Current Temperature (K) = %.5E   Current Pressure, P (GPa) = %.5E", T, P * 1e-9);
-  return "\n     Execution terminating in Zeld7" + proc + " ***\n" +
-         "     Lubricant viscosity model limitation, lubricant code kTrac =" + c + lines + "\n     " + state + "\n\n\n";
-}
-
-}  // namespace
 
 TEST(LubricantStops, EveryStopWritesItsBlock) {
   const std::string hy = " (HybridFormulation)", t9 = "(ShellT9)",
@@ -302,12 +278,9 @@ TEST(LubricantStops, EveryStopWritesItsBlock) {
                 limitBlock(code, 0, 0, code == 18 ? t9 : (code == 14 || code == 16 || code == 19) ? hy : "",
                            "     The lubricant temperature must be positive on the absolute scale.\n" + checkT)) << code;
   }
-  for (int code : {0, 21}) {
-    char num[4];
-    std::snprintf(num, sizeof num, "%2d", code);
-    EXPECT_EQ(stopText(code, 330, 0), "\n\n     Execution terminating in Zeld7 due to invalid traction code, kTrac = " +
-                                          std::string(num) + "\n\n     Check value of kTrac on input Record 10.0\n\n\n");
-  }
+  for (const char* code : {" 0", "21"})
+    EXPECT_EQ(stopText(std::atoi(code), 330, 0), std::string("\n\n     Execution terminating in Zeld7 due to invalid traction ") +
+                                                    "code, kTrac = " + code + "\n\n     Check value of kTrac on input Record 10.0\n\n\n");
   // FVA-3 at 600 K, 1 GPa: q = -13.111 + 6856/600 = -1.684333, alfa0 = 8.137e-9 - 3.189e-7/600 +
   // 0.0010207/600^2 = 1.0440778e-8 1/Pa, s = 1 + alfa0 P / q = -5.2 < 0. At -1000 K Shell T9's
   // expansion factor 1 + 0.0007734 (T - 298.15) is negative.

@@ -7,7 +7,7 @@
 #include "traction/zele6.h"
 
 TEST(SlipVelocity, DifferenceOfTheSurfaceVelocitiesAndMeanOfTheirTurningParts) {
-  std::mt19937 gen(13);
+  std::mt19937 gen(13);  // fixed seed; positions and velocities uniform in [-2, 2]
   std::uniform_real_distribution<double> u(-2.0, 2.0);
   for (int n = 0; n < 50; ++n) {
     zq::FArray<double, 3, 6> b;  // r, v, w of body 1, then of body 2
