@@ -1,4 +1,4 @@
-// Film thickness and lubricated traction: hand values, closed forms, order conditions, stops.
+// Film thickness and lubricated traction: hand values, closed forms, step rule, stops.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -26,15 +26,13 @@ struct Lub {
   explicit Lub(int code, double eta = 0.01, double alpha = 0, bool ve = false) {
     m->devices.report.attach(out), m->constants.one4 = 0.25, m->options.kunit = 1;
     t.ktrac = code, t.reftv = 350, t.refvis = eta, t.viscoeff(1) = alpha, t.viscoeff(4) = 4000;
-    t.thercondlub(1) = 0.13, t.currtemp = 350;
-    zeld7::zeld7(*m);
+    t.thercondlub(1) = 0.13, t.currtemp = 350, zeld7::zeld7(*m);
     if (ve) t.kmtype = 2, t.smod = 8e4, t.cshear = 1e6;
   }
   // PAO (13, k = 0.162) as 100 Pa s exp(-beta (T - 350 K)) (free-volume law, C2 -> infinity at
   // fixed C1 / C2), no shear thinning. Brinkman number s^2 / 2.268 m^2/s^2.
   void exponential(double beta) {
-    t.ya1 = 0, t.yb1 = 0, t.ytg0 = 350, t.yxmug = 100, t.yc2 = 1e12, t.yc1 = beta * 1e12 / 2.303;
-    t.kshthtype = 0;
+    t.ya1 = 0, t.yb1 = 0, t.ytg0 = 350, t.yxmug = 100, t.yc2 = 1e12, t.yc1 = beta * 1e12 / 2.303, t.kshthtype = 0;
   }
   // Strip of 1 GPa (mean 7.853982e8 Pa), 350 K, b 0.1 mm, film 0.1 um: mu1, mu2, phi, tf.
   std::array<double, 5> traction(double u, double s1, double s2) {
@@ -43,8 +41,7 @@ struct Lub {
     EXPECT_EQ(r[4], 0);  // no flash coefficient, no flash temperature
     return r;
   }
-  template <class F>
-  std::string stop(F call) {  // the report of a call that must stop the run (status 1)
+  template <class F> std::string stop(F call) {  // the report of a call that must stop the run (status 1)
     try { call(); } catch (const zq::StopRun& s) { EXPECT_EQ(s.status(), 1); }
     return out.str();
   }
@@ -74,8 +71,7 @@ TEST(FilmThickness, FilmLawsStarvationAndThermalFactorByHand) {
     const double* g = c.roller ? roller : ball;  // rx, p, a, b
     double h, phit;
     zeld8::zeld8(*l.m, g[0], g[1], g[2], g[3], 2 / 2.2e11, 350, c.u, c.us, h, phit);
-    EXPECT_NEAR(h, c.h, 2e-7 * c.h) << c.kfilm << " " << c.strparam;
-    EXPECT_NEAR(phit, c.phit, 1e-7) << c.kfilm << " " << c.strparam;
+    EXPECT_TRUE(std::abs(h - c.h) <= 2e-7 * c.h && std::abs(phit - c.phit) < 1e-7) << c.kfilm << " " << c.strparam;
   }
   // MIL-L-7808 VE at 280 K: its viscosity rises with temperature there (d eta/dT > 0), so no
   // inlet heating reduction (L = 0: factor 1), not the NaN of a negative loading's powers.
@@ -87,13 +83,13 @@ TEST(FilmThickness, FilmLawsStarvationAndThermalFactorByHand) {
 // Isothermal strip (beta = 0, without 0/0): mu = 4 eta s / (pi p h) = -6.366197723675813e-6 (eta
 // 0.05, s -0.01, 1 GPa, 0.1 um) times the mean of exp(alpha P) over the half strip: 1, or 2.2439505
 // (integral of exp(sqrt(1 - X^2)) over [0, 1], to 2e-3 for 4 Gauss points) at alpha p = 1. Film
-// temperature rise pi s mu p h / (16 k) = eta s^2 / (4 k) = 9.615385e-6 K. At beta 0.03 1/K and
-// alpha p = 20 the coefficient grows in proportion to the slip, peaks once and falls (heating).
-TEST(ThermalNewtonianTraction, IsothermalLimitFilmTemperatureAndSoftening) {
+// temperature rise pi s mu p h / (16 k) = eta s^2 / (4 k) = 9.615385e-6 K; at 10 m/s (9.6 K) a
+// film with beta 0.03 1/K carries less than the isothermal -6.366197723675813e-3.
+TEST(ThermalNewtonianTraction, IsothermalLimitAndFilmTemperature) {
   Model m;
   auto& t = m.tracprop;
+  double mu, dtf = 7, tf = 1;
   t.tracvis = 0.05, t.thercondlub(1) = 0.13;
-  double mu, dtf = 7, tf = 1, prev = 0, mu1 = 0;
   for (double alpha : {0.0, 1e-9}) {
     t.tracalfa = alpha;
     zeld5::zeld5(m, 1e9, 1e-4, 350, 10, 1e-7, -0.01, mu, dtf, tf, 0);
@@ -101,40 +97,8 @@ TEST(ThermalNewtonianTraction, IsothermalLimitFilmTemperatureAndSoftening) {
     EXPECT_TRUE(alpha || std::abs(tf - 350 - 9.615385e-6) < 1e-12) << tf;
   }
   EXPECT_EQ(dtf, 0);  // no flash coefficient: 0, not a quotient by the zero effusivity
-  t.tracalfa = 2e-8, t.tracbeta = 0.03;
-  int turns = 0;
-  for (double s = 1e-8; s < 10; s *= 2, prev = mu) {
-    zeld5::zeld5(m, 1e9, 1e-4, 350, 10, 1e-7, s, mu, dtf, tf, 0);
-    EXPECT_TRUE(s != 2e-8 || std::abs(mu / mu1 - 2) < 1e-6);
-    mu1 = mu, turns += (mu > prev) != (turns == 0);
-  }
-  EXPECT_EQ(turns, 1);
-}
-
-// Elementary weights of the trees of order 1 to 4 and the bushy one of order 5 against exact
-// 1/gamma: solution of order 4, not 5; embedded b - te of order 3, not 4; sum te = 0. Steps grow
-// by min(2, 0.8 (1e-4 / e)^(1/3)) (2 at e = 0), rejected ones become max(1e-4, that x step).
-TEST(RungeKuttaPair, OrderConditionsAndStepRule) {
-  Lub l(13);
-  l.traction(10, 0, 0);
-  const auto& z = l.m->zeld6;
-  double c[6] = {}, p[6] = {}, q[6] = {}, r[6] = {}, w[3][9] = {};
-  for (int i = 2, n = 1; i <= 5; ++i)  // a(i, j) = b(n) by rows; c = A1, p = Ac, q = Ac^2, r = Ap
-    for (int j = 1; j < i; ++j, ++n)
-      c[i] += z.b(n), p[i] += z.b(n) * c[j], q[i] += z.b(n) * c[j] * c[j], r[i] += z.b(n) * p[j];
-  for (int i = 1; i <= 5; ++i) {
-    const double x = c[i], b[3] = {z.c(i), z.c(i) - z.te(i), z.te(i)};  // solution, embedded, error
-    const double tree[9] = {1, x, x * x, p[i], x * x * x, x * p[i], q[i], r[i], x * x * x * x};
-    for (int k = 0; k < 27; ++k) w[k / 9][k % 9] += b[k / 9] * tree[k % 9];
-  }
-  const double gamma[9] = {1, 2, 3, 6, 4, 8, 12, 24, 5};
-  for (int k = 0; k < 8; ++k) EXPECT_NEAR(w[0][k] * gamma[k], 1, 1e-14) << k;
-  for (int k = 0; k < 4; ++k) EXPECT_NEAR(w[1][k] * gamma[k], 1, 1e-14) << k;
-  EXPECT_GT(std::abs(w[0][8] * 5 - 1) * std::abs(w[1][4] * 4 - 1), 1e-5);
-  EXPECT_NEAR(w[2][0], 0, 1e-16);  // sum te
-  EXPECT_EQ(zeld6::growthfactor(*l.m, 0) + zeld6::growthfactor(*l.m, 1e-10), 4);
-  EXPECT_DOUBLE_EQ(zeld6::growthfactor(*l.m, 8e-4) + zeld6::reducedstep(*l.m, 0.01, 8e-4), 0.404);
-  EXPECT_EQ(zeld6::reducedstep(*l.m, 2e-4, 0.1), 1e-4);
+  t.tracalfa = 0, t.tracbeta = 0.03, zeld5::zeld5(m, 1e9, 1e-4, 350, 10, 1e-7, -10, mu, dtf, tf, 0);
+  EXPECT_TRUE(mu < 0 && mu > -0.95 * 6.366197723675813e-3) << mu;
 }
 
 // d theta / d xi = -Br xi eta / eta0, eta = eta0 exp(-beta (T - T0)), B = beta T0 = 7: theta =
@@ -143,8 +107,9 @@ TEST(RungeKuttaPair, OrderConditionsAndStepRule) {
 // constant eta: mu = eta s / (h pm) = 1.2732395e-3 (1 mm/s along (0.6, 0.8)); at 100 m/s s/u =
 // 1e-5 < tau/G = 1.25e-5: creep mu = 1e-5 8e10 / pm = 1.0185916e-3; 1.27 capped at 0.2; no slip,
 // no traction and no heat. Factor table (11): 0.01 held beyond its end (extended, it turns
-// negative). Two-term law (13), 2 kPa: phi = (1 + (phi L1)^2)^cexp (1 + (phi L2)^2)^cexp1.
-TEST(NewtonianFilm, ClosedFormCreepLimitShearThinningAndZeroSlip) {
+// negative). Two-term law (13), 2 kPa: phi = (1 + (phi L1)^2)^cexp (1 + (phi L2)^2)^cexp1. Steps
+// grow by min(2, 0.8 (1e-4 / e)^(1/3)) (2 at e = 0), rejected ones become max(1e-4, that x step).
+TEST(NewtonianFilm, ClosedFormCreepLimitShearThinningZeroSlipAndStepRule) {
   for (double bbr : {0.01, 1.0}) {
     Lub l(13);
     l.exponential(0.02);
@@ -162,17 +127,19 @@ TEST(NewtonianFilm, ClosedFormCreepLimitShearThinningAndZeroSlip) {
     Lub l(13);
     l.exponential(0);
     const auto r = l.traction(c.u, c.s1, c.s2);
-    EXPECT_NEAR(r[0], c.mu1, 1e-10) << c.u;
-    EXPECT_NEAR(r[1], c.mu2, 1e-10) << c.u;
-    EXPECT_EQ(r[3] == 350, c.s1 == 0 && c.s2 == 0) << r[3];
+    EXPECT_TRUE(std::abs(r[0] - c.mu1) < 1e-10 && std::abs(r[1] - c.mu2) < 1e-10 && (r[3] == 350) == (!c.s1 && !c.s2)) << c.u;
   }
   Lub l(11), two(13);
+  l.traction(10, 0, 0);  // Runge-Kutta constants set at the first call
   for (double k : {1.001, 2.0, 1e6})
     EXPECT_EQ(zeld6::shearthinningfactor(*l.m, k * l.t.slamda(40) * 8e6), 0.01);
   const double phi = zeld6::shearthinningfactor(*two.m, 2000), l1 = phi / 11, l2 = phi / 2540;
   EXPECT_NEAR(phi, std::pow(1 + l1 * l1, two.t.cexp) * std::pow(1 + l2 * l2, two.t.cexp1), 1e-4);
   // At 4.92 MPa the root (0.50499) is within the 1e-4 of g of the first midpoint (1 + 0.01) / 2.
   EXPECT_EQ(zeld6::shearthinningfactor(*two.m, 4.92e6), 0.505);
+  EXPECT_EQ(zeld6::growthfactor(*l.m, 0) + zeld6::growthfactor(*l.m, 1e-10), 4);
+  EXPECT_DOUBLE_EQ(zeld6::growthfactor(*l.m, 8e-4) + zeld6::reducedstep(*l.m, 0.01, 8e-4), 0.404);
+  EXPECT_EQ(zeld6::reducedstep(*l.m, 2e-4, 0.1), 1e-4);
 }
 
 // Visco-elastic, eta 8 Pa s, b 0.1 mm: De = u / (1 m/s), S = 80 s/u. Small stress (S De 0.003):
@@ -186,9 +153,8 @@ TEST(ViscoElasticFilm, LinearAndSteadyEyringLimits) {
                         {1, 75, 100, 7.565708e-3, 1.0087610e-2, 2e-5}};
   for (const Case& c : cases) {
     const auto r = Lub(9, 8, 0, true).traction(c.u, c.s1, c.s2);
-    EXPECT_NEAR(r[0], c.mu1, c.tol) << c.s1;
-    EXPECT_NEAR(r[1], c.mu2, c.tol) << c.s1;
-    EXPECT_EQ(r[2] + r[3], 351);
+    EXPECT_TRUE(std::abs(r[0] - c.mu1) <= c.tol && std::abs(r[1] - c.mu2) <= c.tol && r[2] + r[3] == 351) << c.s1;
+    EXPECT_NEAR(c.s2 ? r[0] / r[1] : 0, c.s2 ? c.s1 / c.s2 : 0, 1e-12);  // along the slip, held to the outlet
   }
 }
 

@@ -7,17 +7,15 @@
 #include "traction/zele6.h"
 
 TEST(SlipVelocity, DifferenceOfTheSurfaceVelocitiesAndMeanOfTheirTurningParts) {
-  std::mt19937 gen(13);
+  std::mt19937 gen(13);  // fixed seed; positions and velocities uniform in [-2, 2]
   std::uniform_real_distribution<double> u(-2.0, 2.0);
   for (int n = 0; n < 50; ++n) {
     zq::FArray<double, 3, 6> b;  // r, v, w of body 1, then of body 2
     for (double& x : b) x = u(gen);
     zq::Vec3 us, um;
-    zele6::zele6(b.sub<3>(1), b.sub<3>(2), b.sub<3>(3), b.sub<3>(4), b.sub<3>(5), b.sub<3>(6),
-                 us, um);
-    for (int i = 1, i2 = 2, i3 = 3; i <= 3; ++i, i2 = i % 3 + 1, i3 = i2 % 3 + 1) {
-      const double t1 = b(i2, 3) * b(i3, 1) - b(i3, 3) * b(i2, 1);  // (w x r)(i), body 1
-      const double t2 = b(i2, 6) * b(i3, 4) - b(i3, 6) * b(i2, 4);
+    zele6::zele6(b.sub<3>(1), b.sub<3>(2), b.sub<3>(3), b.sub<3>(4), b.sub<3>(5), b.sub<3>(6), us, um);
+    for (int i = 1, j = 2, k = 3; i <= 3; ++i, j = i % 3 + 1, k = j % 3 + 1) {
+      const double t1 = b(j, 3) * b(k, 1) - b(k, 3) * b(j, 1), t2 = b(j, 6) * b(k, 4) - b(k, 6) * b(j, 4);  // w x r
       EXPECT_NEAR(us(i), b(i, 2) + t1 - (b(i, 5) + t2), 1e-14);
       EXPECT_NEAR(um(i), 0.5 * (t1 + t2), 1e-14);
     }
