@@ -66,10 +66,9 @@ TEST(RaceFits, FitAndSpeedMatchLameThickRings) {
     std::tie(m.matprop.hsngem, m.matprop.hsngpr, m.fatiguecons.khoop, m.opcond.racefit(j), m.vecmats.raceangvel(1, j)) =
         std::tuple(k.eh, k.nuh, k.khoop, nd(k.fit), k.rpm / m.constants.cangvel);
     zelc2::zelc2(m);
-    const auto& r = m.brggeom.racerad;
     const double u = m.opcond.raceexp(j) * kSlen, t = k.khoop * m.zelc2.racehoopf(j) / m.constants.cpres;
     EXPECT_TRUE(rel(m.zelc2.racehoopf(j), k.hoop, 1e-5) && rel(m.opcond.racehoop(j), k.seat, 1e-5) && rel(u, k.u, 1e-5) &&
-                rel(r.lin(j == 1 ? 1 : 4) * kSlen - (j == 1 ? kRo : kRb), k.useat, 1e-5) && rel(r.lin(j + 1) * kSlen - (j == 1 ? kRor : kRir), k.u, 1e-5)) << j;
+                rel(m.brggeom.racerad.lin(j == 1 ? 1 : 4) * kSlen - (j == 1 ? kRo : kRb), k.useat, 1e-5) && rel(m.brggeom.racerad.lin(j + 1) * kSlen - (j == 1 ? kRor : kRir), k.u, 1e-5)) << j;
     EXPECT_NEAR(m.opcond.opintcls * kSlen, kC + (j == 1 ? 2 : -2) * u, 1e-15) << j;
     EXPECT_TRUE(k.rpm > 0 ? m.opcond.opracefit(j) < 0 : std::abs(m.opcond.opracefit(j) * kSlen - k.fit) < 1e-18) << j;
     // Hoop shear terms of the life models: -0.5 and -sqrt(2)/3 (seven figures) of the raceway hoop.

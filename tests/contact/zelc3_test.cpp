@@ -41,15 +41,15 @@ TEST(FlangeContact, HertzLoadBalanceFrictionDerivativesAndNothingLeftOffTheFlang
     // values of the element, rib friction 0.08, half the Hertz limit.
     std::tie(m.revecs.krace(3 - j), m.solutions.reendwr(3 - k, 1), m.loadder.fqdel(3 - k, 3 - j)) = std::tuple(0, 7.0, 7.0);
     for (int n = 1; n <= 3; ++n)
-      std::tie(m.vecmats.revel(n, 1), m.vecmats.reangvel(n, 1), m.vecmats.racevel(n, j), m.vecmats.raceangvel(n, j)) = std::tuple(1e-3 * n, 0.4 / n, 5e-4 * (n == 2), n == 1 ? -0.2 : 1e-3);
+      std::tie(m.vecmats.revel(n, 1), m.vecmats.reangvel(n, 1), m.vecmats.racevel(n, j), m.vecmats.raceangvel(n, j), m.genvecs.x(7 + n)) =
+          std::tuple(1e-3 * n, 0.4 / n, 5e-4 * (n == 2), n == 1 ? -0.2 : 1e-3, 0.1 * n);  // state slots 8-10: element 1's attitude
     m.tracprop.reflngcoeff = zq::FArray<double, 5>{0.08, 0.0, 0.0, 1.0, 1.0};
     Pose p = pressIn(m, j, 1.0e-4);
     std::tie(p.u[3], p.u[4], p.u[8], p.u[9]) = std::tuple(cs.tilt, -2.0e-3, 5.0e-4, -3.0e-4);
     for (int n = 0; n < 2; ++n) contactAt(m, p), p.u[1] += (0.5 * lim + fd.delf) / g.traf(1, 1, k, j);
     // The rib friction curve applies with or without a lubricant (ktrac < 0); then no friction.
     for (int ktrac : {-1, 1}) {
-      m.tracprop.ktrac = ktrac;
-      if (ktrac > 0) m.tracprop.reflngcoeff = zq::FArray<double, 5>{};
+      if ((m.tracprop.ktrac = ktrac) > 0) m.tracprop.reflngcoeff = zq::FArray<double, 5>{};
       contactAt(m, p);
       // Handed on as the flange contact computed it; flange I of the cup untouched added nothing.
       const double got[] = {s.flngforce(f, 1), s.flngdef(f, 1), s.flngconwidtha(f, 1), s.flngconwidthb(f, 1), s.flngconposy(f, 1), s.flngconposz(f, 1),

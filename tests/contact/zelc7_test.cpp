@@ -32,12 +32,11 @@ TEST(ProfileRadius, RaceCrownLandOffsetAndOutOfRound) {
   // phi = pi/4 it is (0, 1)), not the crown: just below that land the radius rises above 6.
   auto m = profile();
   auto& g = m->brggeom;
-  constexpr double kPi = std::numbers::pi;
   std::tie(g.racecenlen(1), g.racecrn(1), g.racecencrndrop(1)) = std::tuple(0.5, 40.0, 40 * 0.5 * std::pow(0.5 / 40, 2) * (1 + 0.25 * std::pow(0.5 / 40, 2)));  // the set-up's drop
   for (double x : {-1.0, -0.5, 0.0, 0.6, 1.5}) EXPECT_NEAR(zelc7::zelc7(*m, 2, 0, 0, x, 0.3), 6 - (std::abs(x) > 0.5 ? sag(40, x) - sag(40, 0.5) : 0), 2e-8) << x;
   std::tie(g.rloffset(1, 1), g.rloffset(2, 1), g.rloffset(3, 1)) = std::tuple(0.2, 0.3, 2.0);
-  EXPECT_EQ(zelc7::zelc7(*m, 2, 0, 0, 0.9, kPi / 4), 6.0);
-  EXPECT_NEAR(zelc7::zelc7(*m, 2, 0, 0, -0.1, kPi / 4), 6 - sag(40, 0.1) + sag(40, 0.5), 1e-10);
+  EXPECT_EQ(zelc7::zelc7(*m, 2, 0, 0, 0.9, std::numbers::pi / 4), 6.0);
+  EXPECT_NEAR(zelc7::zelc7(*m, 2, 0, 0, -0.1, std::numbers::pi / 4), 6 - sag(40, 0.1) + sag(40, 0.5), 1e-10);
   // Out-of-round (mode 1): the polar radius of the ellipse with semi-axes 6 + a1 along a3 and
   // 6 + a2 across, x^2/A^2 + y^2/B^2 = 1. A curved race carries its curvature centre with the
   // raceway (also on the axis, 0, and beyond it, -8.5).
@@ -46,7 +45,7 @@ TEST(ProfileRadius, RaceCrownLandOffsetAndOutOfRound) {
     EXPECT_NEAR(std::pow(zelc7::zelc7(*m, 2, 0, 1, 0.0, phi) / 6.003 * std::cos(phi - 0.7), 2) + std::pow(zelc7::zelc7(*m, 2, 0, 1, 0.0, phi) / 5.998 * std::sin(phi - 0.7), 2), 1.0, 1e-14) << phi;
   g.racecurrad(1) = 0.52;
   for (double centre : {5.48, 0.0, -8.5})
-    EXPECT_TRUE((g.racecurcen(2, 1) = centre, std::abs(zelc7::zelc7(*m, 2, 0, 1, 0.0, 0.7) - centre - 0.003) < 1e-14) && std::abs(zelc7::zelc7(*m, 2, 0, 1, 0.0, 0.7 + kPi / 2) - centre + 0.002) < 1e-14);
+    EXPECT_TRUE((g.racecurcen(2, 1) = centre, std::abs(zelc7::zelc7(*m, 2, 0, 1, 0.0, 0.7) - centre - 0.003) < 1e-14) && std::abs(zelc7::zelc7(*m, 2, 0, 1, 0.0, 0.7 + std::numbers::pi / 2) - centre + 0.002) < 1e-14);
 }
 
 TEST(ProfileRadius, SetUpRollerStaysUnderItsConeAndCarriesItsCornerCircles) {
