@@ -1,233 +1,148 @@
-// Roller end to flange contact on the set-up tapered (spherical end) and cylindrical (corner)
-// bearings, element 1 placed by hand as the race-contact routine would hand it over.
+// Roller end to flange contact through the race contacts of element 1: the tapered roller's end sphere on
+// the cone's rib, the cylindrical roller's corner on the cup's flange II (tilted -0.02: on its rim).
+// Hand-over, Hertz load, balance, friction, derivatives against central differences, failures.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
+#include <utility>
 
 #include "contact/zelc3.h"
-#include "model/model.h"
-#include "numerics/zelb2.h"
-#include "numerics/zelb22.h"
-#include "numerics/zelb23.h"
-#include "numerics/zelb3.h"
-#include "support/bearings.h"
+#include "fixture.h"
+#include "run/stop.h"
 #include "traction/zele6.h"
 
 namespace {
 
-// Element 1: axial, radius, azimuth, attitude angles 1-3; race: centre x, y, z, angles 2, 3.
-enum { X, R, TH, A1, A2, A3, RX, RY, RZ, B2, B3 };
-using Pose = std::array<double, 11>;
+using namespace contacttest;
 
-zq::Mat3 mul(const zq::Mat3& a, const zq::Mat3& b, bool bt = false) {  // a b or a b^T
-  zq::Mat3 c;
-  for (int i = 1; i <= 3; ++i)
-    for (int j = 1; j <= 3; ++j)
-      for (int n = 1; n <= 3; ++n) c(i, j) += a(i, n) * (bt ? b(j, n) : b(n, j));
-  return c;
-}
 zq::Vec3 times(const zq::Mat3& t, const zq::Vec3& v, bool tr = false) {  // t v or t^T v
   zq::Vec3 y;
-  for (int i = 1; i <= 3; ++i)
-    for (int n = 1; n <= 3; ++n) y(i) += (tr ? t(n, i) : t(i, n)) * v(n);
+  for (int i = 1; i <= 3; ++i) y(i) = tr ? t(1, i) * v(1) + t(2, i) * v(2) + t(3, i) * v(3) : t(i, 1) * v(1) + t(i, 2) * v(2) + t(i, 3) * v(3);
   return y;
 }
 
-struct Case { zqtest::BearingCase bearing; int k, j; double tilt; };  // side k, race j, angle 2
-constexpr Case kCases[] = {{zqtest::BearingCase::kTaperedSi, 1, 2, 0.0},  // sphere, inner race
-                           {zqtest::BearingCase::kCylindricalSi, 1, 1, 0.0},  // corner, outer
-                           {zqtest::BearingCase::kCylindricalSi, 1, 1, 0.02}};  // tilted: on rim
-
-// Hands over what the race-contact routine gives for element 1; returns 10 kcon + klaw.
-int evaluate(Model& m, const Case& cs, const Pose& p) {
-  auto& rv = m.revecs;
-  auto& fd = m.flngdata;
-  const auto& g = m.brggeom;
-  zq::Mat3 t;  // element and race attitude matrices and their derivatives by angles 2 and 3
-  const auto sn = m.tmparea.rtmp.from<3>(1), co = m.tmparea.rtmp.from<3>(4);
-  zelb2::zelb2(m, p[TH], 0.0, 0.0, rv.tia);
-  zelb2::zelb2(m, p[A1], p[A2], p[A3], t);
-  zelb22::zelb22(sn, co, m.loadder.tib2), zelb23::zelb23(sn, co, m.loadder.tib3);
-  zelb2::zelb2(m, 0.0, p[B2], p[B3], rv.tir);
-  zelb22::zelb22(sn, co, m.loadder.tir2), zelb23::zelb23(sn, co, m.loadder.tir3);
-  const zq::Mat3 tbase = mul(t, g.rebasetran);  // azimuth -> element
-  for (int a = 1; a <= 9; ++a) rv.tbia.lin(a) = tbase(1 + (a - 1) / 3, 1 + (a - 1) % 3);
-  rv.tbr = mul(rv.tir, mul(tbase, rv.tia), true);
-  rv.tria = mul(rv.tia, rv.tir, true);
-  rv.bgrgr = times(rv.tir, {p[X] - p[RX], -p[R] * std::sin(p[TH]) - p[RY],
-                           p[R] * std::cos(p[TH]) - p[RZ]});
-  rv.sii = zelb3::zelb3(m, rv.bgrgr(2), rv.bgrgr(3));
-  rv.ire = 1, rv.irace = cs.j;
-  m.errors.iarray = {1, cs.k, cs.j};
-  const int k = cs.k, j = cs.j;
-  fd.xcc = g.recorcen(1, k, 1), fd.rcc = g.recorcen(2, k, 1), fd.fht = g.flnght(k, j);
-  fd.ter = rv.tbr;  // end faces square to the roller axis (identity end-face frames)
-  fd.rf = {g.flngorigin(1, k, j), 0.0, m.opcond.raceexp(j) + g.flngorigin(2, k, j)};
-  for (int a = 1; a <= 9; ++a) fd.trafjk.lin(a) = g.traf(1 + (a - 1) % 3, 1 + (a - 1) / 3, k, j);
-  for (int a = 1; a <= 6; ++a) fd.conf(a) = m.constants.flngcons(a, k, j);
-  fd.erad = g.reendrad(k, 1), fd.corrad = g.recorrad(k, 1), fd.ecc = g.reendcen(k, 1);
-  int kcon = -1, klaw = -1;
-  zelc3::zelc3(m, kcon, klaw);
-  return 10 * kcon + klaw;
-}
-
-double limit(const Model& m, const Case& cs) { return m.constants.flngcons(5, cs.k, cs.j); }
-
-// Moved axially to the approach delta (no film; it grows by n1 per axial step, n the normal).
-Pose atApproach(Model& m, const Case& cs, double delta, Pose p) {
-  evaluate(m, cs, p);
-  p[X] += (delta + m.flngdata.delf) / m.brggeom.traf(1, 1, cs.k, cs.j);
-  return p;
-}
-
-// Elliptical Hertz contact (Johnson, Contact Mechanics, 1985, sec. 3.5): gap A x^2 + B y^2,
-// A <= B, semi-axes a >= b, e^2 = 1 - b^2/a^2, B/A = (E/(1 - e^2) - K)/(K - E),
-// A = p0 b (K - E)/(E* a^2 e^2), approach p0 b K/E*, load 2 pi a b p0/3 (K, E of modulus e).
-std::array<double, 3> hertz(double ka, double kb, double delta, double estar) {
-  const double ca = std::min(ka, kb) / 2.0, cb = std::max(ka, kb) / 2.0;
-  double lo = 1.0e-12, hi = 1.0 - 1.0e-12, e2 = 0.0, kk = 0.0, ee = 0.0;
-  for (int n = 0; n < 100; ++n) {
-    e2 = 0.5 * (lo + hi);
-    kk = std::comp_ellint_1(std::sqrt(e2)), ee = std::comp_ellint_2(std::sqrt(e2));
-    ((ee / (1.0 - e2) - kk) / (kk - ee) < cb / ca ? lo : hi) = e2;
-  }
-  const double a = std::sqrt(delta * (kk - ee) / (kk * ca * e2)), b = a * std::sqrt(1.0 - e2);
-  return {2.0 * std::acos(-1.0) * a * b * (delta * estar / (b * kk)) / 3.0, a, b};
-}
-
-// No-load pose (tilt: state slot 8) moved to azimuth -0.01 (rim: 0.01), turned, skewed, race
-// tilted, half the Hertz limit; sliding roller, turning race, friction coefficient 0.08.
-Pose genericPose(Model& m, const Case& cs) {
-  m.flngdata.vbr = {1.0e-3, 2.0e-3, -1.0e-3}, m.flngdata.ombr = {0.4, 1.0e-2, -2.0e-2};
-  m.flngdata.vrr = {0.0, 5.0e-4, 0.0}, m.flngdata.omrr = {-0.2, 0.0, 1.0e-3};
-  m.tracprop.reflngcoeff = {0.08, 0.0, 0.0, 1.0, 1.0};
-  m.tracprop.ktrac = m.loadder.ider = 1;
-  const auto& v = m.vecmats;
-  const Pose p = {v.regc(1, 1), v.regc(2, 1), cs.tilt > 0.0 ? 0.01 : -0.01, 0.1,
-                  m.genvecs.x(9) + cs.tilt, -2.0e-3, v.racegc(1, cs.j), v.racegc(2, cs.j),
-                  v.racegc(3, cs.j), 5.0e-4, -3.0e-4};
-  return atApproach(m, cs, 0.5 * limit(m, cs), atApproach(m, cs, 0.5 * limit(m, cs), p));
-}
+}  // namespace
 
 TEST(FlangeContact, HertzLoadBalanceFrictionDerivativesAndNothingLeftOffTheFlange) {
-  constexpr int kVars[9] = {X, R, A2, A3, RX, RY, RZ, B2, B3};
-  constexpr zq::Vec3 Flngdata::*kLoads[4] = {&Flngdata::bflngforjk, &Flngdata::bflngmomjk,
-                                              &Flngdata::raceflngforjk, &Flngdata::raceflngmomjk};
-  for (const Case& cs : kCases) {
-    auto bb = zqtest::setUpBearing(cs.bearing, zqtest::noGrowth);
-    Model& m = bb->m();
+  struct Case { BearingCase bc; int k, j; double tilt; };  // flange side k of race j
+  const Case cases[] = {{BearingCase::kTaperedSi, 1, 2, 0.0}, {BearingCase::kCylindricalSi, 2, 1, 0.0}, {BearingCase::kCylindricalSi, 2, 1, -0.02}};
+  constexpr zq::Vec3 Flngdata::*kLoads[4] = {&Flngdata::bflngforjk, &Flngdata::bflngmomjk, &Flngdata::raceflngforjk, &Flngdata::raceflngmomjk};
+  for (const Case& cs : cases) {
+    auto b = bearing(cs.bc, [](Model&) {}, true);
+    Model& m = b->m();
     const auto& fd = m.flngdata;
     const auto& rv = m.revecs;
-    const Pose p = genericPose(m, cs);
-    for (int ktrac : {-1, 1}) {  // the rib curve applies with or without a lubricant
-      m.tracprop.ktrac = ktrac;
-      if (ktrac > 0) m.tracprop.reflngcoeff = zq::FArray<double, 5>{};  // then no friction
-      EXPECT_EQ(evaluate(m, cs, p), cs.tilt > 0.0 ? 10 : 0);
+    const auto& g = m.brggeom;
+    const auto& s = m.solutions;
+    const int k = cs.k, j = cs.j, f = k + 2 * (j - 1);
+    const double lim = m.constants.flngcons(5, k, j);  // end of the Hertz law
+    // The flanged race alone (its frames stay in revecs), sliding skewed roller, turning tilted race, stale
+    // values of the element, rib friction 0.08, half the Hertz limit.
+    std::tie(m.revecs.krace(3 - j), m.solutions.reendwr(3 - k, 1), m.loadder.fqdel(3 - k, 3 - j)) = std::tuple(0, 7.0, 7.0);
+    for (int n = 1; n <= 3; ++n)
+      std::tie(m.vecmats.revel(n, 1), m.vecmats.reangvel(n, 1), m.vecmats.racevel(n, j), m.vecmats.raceangvel(n, j), m.genvecs.x(7 + n)) =
+          std::tuple(1e-3 * n, 0.4 / n, 5e-4 * (n == 2), n == 1 ? -0.2 : 1e-3, 0.1 * n);  // state slots 8-10: element 1's attitude
+    m.tracprop.reflngcoeff = zq::FArray<double, 5>{0.08, 0.0, 0.0, 1.0, 1.0};
+    Pose p = pressIn(m, j, 1.0e-4);
+    std::tie(p.u[3], p.u[4], p.u[8], p.u[9]) = std::tuple(cs.tilt, -2.0e-3, 5.0e-4, -3.0e-4);
+    for (int n = 0; n < 2; ++n) contactAt(m, p), p.u[1] += (0.5 * lim + fd.delf) / g.traf(1, 1, k, j);
+    // The rib friction curve applies with or without a lubricant (ktrac < 0); then no friction.
+    for (int ktrac : {-1, 1}) {
+      if ((m.tracprop.ktrac = ktrac) > 0) m.tracprop.reflngcoeff = zq::FArray<double, 5>{};
+      contactAt(m, p);
+      // Handed on as the flange contact computed it; flange I of the cup untouched added nothing.
+      const double got[] = {s.flngforce(f, 1), s.flngdef(f, 1), s.flngconwidtha(f, 1), s.flngconwidthb(f, 1), s.flngconposy(f, 1), s.flngconposz(f, 1),
+                            s.flngentvel(f, 1), s.flngreconpos(f, 1), s.flngslip(f, 1), s.flngsv(f, 1), s.raceflngwri(f, 1), s.reendwr(k, 1), m.loadder.fqdel(k, j),
+                            s.ths(f), s.flngangconpos(f, 1), 1.0 * rv.idflngsol, 10.0 * fd.istat(k, j, 1) + s.idflngcon(f, 1), s.reendwr(3 - k, 1) + m.loadder.fqdel(3 - k, 3 - j)};
+      const double want[] = {fd.qf, fd.delf, fd.af, fd.bf, fd.fyc, fd.ccff(3), fd.flngentveljk, fd.flngreconposjk, fd.flngslipjk, fd.svf, fd.qvf, fd.qvf, fd.qdel,
+                             fd.th, fd.th, 1.0, cs.tilt != 0 ? 10.0 : 0.0, 0.0};
+      for (int n = 0; n < 18; ++n) EXPECT_EQ(got[n], want[n]) << n;
+      for (int n = 1; n <= 15; ++n)  // by the race's 5 unknowns, by the roller's 4
+        EXPECT_TRUE(m.loadder.drflngfor(1 + (n - 1) % 3, 1 + (n - 1) / 3, j) == fd.drflngforjk.lin(n) && m.loadder.drflngmom(1 + (n - 1) % 3, 1 + (n - 1) / 3, j) == fd.drflngmomjk.lin(n) &&
+                    (n > 12 || (m.loadder.dbflngfor.lin(n) == fd.dbflngforjk.lin(n) && m.loadder.dbflngmom.lin(n) == fd.dbflngmomjk.lin(n))));
+      for (int n = 1; n <= 3; ++n)
+        EXPECT_TRUE(rv.reflngfor(n) == fd.reflngforjk(n) && rv.reflngmom(n) == fd.reflngmomjk(n) && rv.raceflngmom(n, j) == fd.raceflngmomjk(n) && rv.raceflngfor(n, j) == fd.raceflngforjk(n) &&
+                    m.setupb1.reflngfors(n, 1) == fd.reflngforjk(n) && m.setupb1.raceflngfors(n, j, 1) == fd.raceflngforjk(n) && rv.rflngfor(n, j) == fd.rflngforjk(n) &&
+                    rv.rflngmom(n, j) == fd.rflngmomjk(n) && rv.bflngfor(n) == fd.bflngforjk(n) && rv.bflngmom(n) == fd.bflngmomjk(n));
+      // Race and roller loads opposite, moments balanced; in the flange frame (axis 1 normal) the race pushed
+      // by qf, dragged by mu qf along the roller's slip (rigid-body surface velocities) in the flange plane.
       const double tol = 1e-12 * fd.qf, mu = ktrac < 0 ? 0.08 : 0.0;
-      const zq::Vec3 b = times(rv.tria, rv.bgrgr);  // forces opposite, moments balance
-      for (int i = 1, i2 = 2, i3 = 3; i <= 3; ++i, i2 = i % 3 + 1, i3 = i2 % 3 + 1) {
-        const double arm = b(i2) * fd.reflngforjk(i3) - b(i3) * fd.reflngforjk(i2);
-        EXPECT_NEAR(fd.raceflngforjk(i) + fd.reflngforjk(i), 0.0, tol);
-        EXPECT_NEAR(fd.raceflngmomjk(i) + fd.reflngmomjk(i) + arm, 0.0, 10 * tol);
-      }
-      // Flange frame (axis 1 normal): race pushed by qf, friction mu qf along the roller's slip.
-      const zq::Vec3 f = times(fd.trf, times(rv.tria, fd.raceflngforjk, true));
-      const zq::Vec3 cb = times(rv.tir, fd.fccbgi), cr = times(rv.tir, fd.fccrgi);
-      zq::Vec3 v, ev;
-      zele6::zele6(cb, fd.vbr, fd.ombr, cr, fd.vrr, fd.omrr, v, ev);
-      v = times(fd.trf, v), ev = times(fd.trf, ev);
-      const double slip = std::hypot(v(2), v(3));
-      EXPECT_NEAR(fd.flngentveljk, std::hypot(ev(2), ev(3)), 1e-12);
-      for (int i = 1; i <= 3; ++i)
-        EXPECT_NEAR(f(i), i == 1 ? fd.qf : mu * fd.qf * v(i) / slip, tol);
-      EXPECT_NEAR(fd.flngslipjk, slip, 1e-12 * slip);
-      const zq::Vec3 cbb = times(rv.tbr, cb, true);  // from the roller centre, roller frame
-      EXPECT_NEAR(fd.flngreconposjk, std::hypot(cbb(2), cbb(3)), 1e-12);
-      EXPECT_NEAR(fd.svf, mu * fd.qf * slip, tol * slip);
+      const zq::Vec3 arm = times(rv.tria, rv.bgrgr), fc = times(fd.trf, times(rv.tria, fd.raceflngforjk, true)), cb = times(rv.tir, fd.fccbgi), cr = times(rv.tir, fd.fccrgi);
+      for (int i = 1, i2 = 2, i3 = 3; i <= 3; ++i, i2 = i % 3 + 1, i3 = i2 % 3 + 1)
+        EXPECT_TRUE(std::abs(fd.raceflngforjk(i) + fd.reflngforjk(i)) < tol &&
+                    std::abs(fd.raceflngmomjk(i) + fd.reflngmomjk(i) + arm(i2) * fd.reflngforjk(i3) - arm(i3) * fd.reflngforjk(i2)) < 10 * tol) << i;
+      zq::Vec3 vs, ev;
+      zele6::zele6(cb, fd.vbr, fd.ombr, cr, fd.vrr, fd.omrr, vs, ev);
+      vs = times(fd.trf, vs), ev = times(fd.trf, ev);
+      const double slip = std::hypot(vs(2), vs(3)), cbb[3] = {0, times(rv.tbr, cb, true)(2), times(rv.tbr, cb, true)(3)};
+      for (int i = 1; i <= 3; ++i) EXPECT_NEAR(fc(i), i == 1 ? fd.qf : mu * fd.qf * vs(i) / slip, tol);
+      EXPECT_TRUE(std::abs(fd.flngentveljk - std::hypot(ev(2), ev(3))) < 1e-12 && std::abs(fd.flngslipjk / slip - 1) < 1e-12 && fd.qvf == fd.qf * fd.flngslipjk &&
+                  std::abs(fd.flngreconposjk - std::hypot(cbb[1], cbb[2])) < 1e-12 && std::abs(fd.svf - mu * fd.qf * slip) <= tol * slip);
+      // Offset from the roller's plane: root radius times the contact's azimuth from it, short way.
+      EXPECT_NEAR(fd.fyc, std::remainder(std::atan2(-cr(2), cr(3)) - rv.sii, m.constants.tpi) * fd.rf(3), 1e-12);
     }
     const Flngdata d = fd;  // the loaded contact without friction
-    // Offset from the roller's plane: root radius times the contact's azimuth from it, short way.
-    const zq::Vec3 c = times(rv.tir, d.fccrgi);
-    EXPECT_NEAR(d.fyc, std::remainder(std::atan2(-c(2), c(3)) - rv.sii, m.constants.tpi) * d.rf(3),
-                1e-12);
-    const auto& g = m.brggeom;
-    if (const int k = cs.k, j = cs.j; cs.tilt == 0.0) {
-      // End sphere, or corner torus by tube and outer radius; flange cone of curvature sin(angle)/
-      // (raceway radius) round the axis. Steel of the set-up: E = 2.0133e11 Pa, Poisson 0.277.
+    if (cs.tilt == 0.0) {
+      // End sphere, or corner torus by tube and outer radius, against the flange cone of curvature
+      // sin(angle)/(raceway radius); set-up steel E = 2.0133e11 Pa, Poisson 0.277; Hertz (fixture.h).
       const bool sphere = g.reendrad(k, 1) < 1.0e6;
-      const double k1 = 1.0 / (sphere ? g.reendrad(k, 1) : g.recorrad(k, 1));
-      const double k2 = sphere ? k1 : 1.0 / (g.recorrad(k, 1) + g.recorcen(2, k, 1));
-      const double kf = -m.constants.sig(j) * std::sin(g.flngang(k, j)) / g.flngorigin(2, k, j);
-      const double sl = m.constants.slen, estar = 2.0133e11 / (2.0 * (1.0 - 0.277 * 0.277));
-      const auto h = hertz(k1 / sl, (k2 + kf) / sl, -d.delf * sl, estar);
-      EXPECT_NEAR(d.qf * m.constants.sforce / h[0], 1.0, 1e-3);
-      EXPECT_NEAR(d.af * d.bf * sl * sl / (h[1] * h[2]), 1.0, 2e-3);
+      const double sl = m.constants.slen, k1 = 1.0 / (sphere ? g.reendrad(k, 1) : g.recorrad(k, 1)) / sl;
+      const double k2 = (sphere ? k1 * sl : 1.0 / (g.recorrad(k, 1) + g.recorcen(2, k, 1))) / sl - m.constants.sig(j) * std::sin(g.flngang(k, j)) / g.flngorigin(2, k, j) / sl;
+      const double sum = k1 + k2, c = 2 * (1 - 0.277 * 0.277) / 2.0133e11;
+      const auto [as, bs, ds] = hertzStars(std::abs(k1 - k2) / sum);
+      const double qh = 2 * sum / (3 * c) * std::pow(-2 * d.delf * sl / (ds * sum), 1.5);
+      EXPECT_NEAR(d.qf * m.constants.sforce / qh, 1.0, 1e-3);
+      EXPECT_NEAR(d.af * d.bf * sl * sl / (as * bs * std::pow(3 * qh * c / (2 * sum), 2.0 / 3.0)), 1.0, 2e-3);
       // Past conf(5) the tangent of the Hertz law: the load runs on without a step.
-      EXPECT_EQ(evaluate(m, cs, atApproach(m, cs, limit(m, cs) * 0.9999, p)), 0);
-      const double q = fd.qf, dl = fd.delf;
-      EXPECT_EQ(evaluate(m, cs, atApproach(m, cs, limit(m, cs) * 1.0001, p)), 1);
-      EXPECT_NEAR((fd.qf - q) / (dl - fd.delf) / fd.qdel, 1.0, 1e-3);
+      Pose q = p;
+      for (double to : {0.5, 0.9999, 1.0001}) contactAt(m, q), q.u[1] += (to * lim + fd.delf) / g.traf(1, 1, k, j);
+      const double q0 = fd.qf, d0 = fd.delf;
+      contactAt(m, q);
+      EXPECT_TRUE(s.idflngcon(f, 1) == 1 && -d0 < lim && -fd.delf > lim && std::abs((fd.qf - q0) / (d0 - fd.delf) / fd.qdel - 1) < 1e-3);
       // A lubricant film adds to the approach: the Hertz load grows as (approach + film)^1.5.
-      m.tracprop.reflngfilm = 0.25 * limit(m, cs);
-      evaluate(m, cs, p);
+      m.tracprop.reflngfilm = 0.25 * lim;
+      contactAt(m, p);
       EXPECT_NEAR(fd.qf / d.qf, std::pow(1.0 - m.tracprop.reflngfilm / d.delf, 1.5), 1e-12);
       m.tracprop.reflngfilm = 0.0;
     }
-    // Central differences, step 1/200 of the approach (angles 1/10000: lever of the far centre).
-    for (int v = 0; v < 9; ++v) {
-      const double h = (v == 2 || v == 3 || v > 6 ? 0.02 : 1.0) * 5.0e-3 * limit(m, cs);
-      const auto at = [&](double sign) {
-        Pose q = p;
-        q[kVars[v]] += sign * h;
-        evaluate(m, cs, q);
-        return fd;
-      };
-      const Flngdata up = at(1.0), dn = at(-1.0);
+    // Central differences, step 1/200 of the approach (angles 1/10000); floor 1e-4 of the column's largest
+    // entry plus 1e-6 of the stiffness.
+    for (int v = 1; v <= 9; ++v) {
+      const double h = (v == 3 || v == 4 || v > 7 ? 0.02 : 1.0) * 5.0e-3 * lim;
+      const auto at = [&](double sg) { Pose q = p; q.u[v] += sg * h; contactAt(m, q); return Flngdata(fd); };
+      const Flngdata up = at(1), dn = at(-1);
       for (int part = 0; part < 2; ++part) {  // column v of the force, then the moment matrix
-        const double* an = v < 4 ? (part ? d.dbflngmomjk : d.dbflngforjk).data() + 3 * v
-                                 : (part ? d.drflngmomjk : d.drflngforjk).data() + 3 * (v - 4);
-        const auto load = kLoads[part + (v < 4 ? 0 : 2)];
-        const double tol = 1e-4 * std::max({std::abs(an[0]), std::abs(an[1]), std::abs(an[2])});
-        for (int i = 1; i <= 3; ++i)
-          EXPECT_NEAR(an[i - 1], ((up.*load)(i) - (dn.*load)(i)) / (2 * h), tol + 1e-6 * d.qdel)
-              << "unknown " << v + 1;
+        const double* an = v <= 4 ? (part ? d.dbflngmomjk : d.dbflngforjk).data() + 3 * (v - 1) : (part ? d.drflngmomjk : d.drflngforjk).data() + 3 * (v - 5);
+        const auto load = kLoads[part + (v <= 4 ? 0 : 2)];
+        const double floor = 1e-4 * std::max({std::abs(an[0]), std::abs(an[1]), std::abs(an[2])}) + 1e-6 * d.qdel;
+        for (int i = 1; i <= 3; ++i) EXPECT_NEAR(an[i - 1], ((up.*load)(i) - (dn.*load)(i)) / (2 * h), floor) << "unknown " << v << " case " << k << j;
       }
     }
-    // Corner scan steps too short to reach the stationary point: no sign change in the bracket
-    // (root finder's code 2), fatal code 12 with the bracket one step either side, the
-    // stationarity function there, the roller's attitude angles (state slots 7-9), and no load.
-    if (const double xth = fd.xth; g.reendrad(cs.k, 1) > 1e6 && cs.tilt == 0.0) {
-      m.flngdata.xth = 1.0e-3;
-      evaluate(m, cs, p);
+    if (cs.tilt != 0.0) continue;
+    const auto failed = [&](const Pose& q) {  // a fatal flange error stops the run at once
+      try { return contactAt(m, q), false; } catch (const zq::StopRun& e) { return e.status() == 1; }
+    };
+    // Corner scan steps too short to reach the stationary point, no sign change (root finder's code 2): fatal
+    // code 12, the bracket one step either side, the function there, attitude angles (slots 7-9), no load.
+    const Errors& e = m.errors;
+    if (!(g.reendrad(k, 1) < 1e6)) {
+      const double xth = std::exchange(m.flngdata.xth, 1.0e-3);
+      const int stopped = failed(p);
       m.flngdata.xth = xth;
-      const Errors& e = m.errors;
-      EXPECT_EQ((std::array{e.ierind, e.jerind, e.iterminate, e.numm, e.numi, e.iarray(1), e.numr}),
-                (std::array{12, 2, 1, 7, 1, 1, 9}));
-      EXPECT_NEAR(e.rarray(3) - e.rarray(2), 2.0e-3, 1e-15);
-      EXPECT_GT(e.rarray(5) * e.rarray(6), 0.0);
-      EXPECT_EQ((std::array{e.rarray(7), e.rarray(8), e.rarray(9), fd.qf}),
-                (std::array{m.genvecs.x(8), m.genvecs.x(9), m.genvecs.x(10), 0.0}));
-      EXPECT_EQ(e.imess(3), "Procedure: CornerInt in Zelc3");
+      EXPECT_EQ((std::array{stopped, e.ierind, e.jerind, e.iterminate, e.numm, e.numi, e.iarray(1), e.numr}), (std::array{1, 12, 2, 1, 7, 1, 1, 9}));
+      EXPECT_TRUE(std::abs(e.rarray(3) - e.rarray(2) - 2.0e-3) < 1e-15 && e.rarray(5) * e.rarray(6) > 0.0 && e.imess(3) == "Procedure: CornerInt in Zelc3" && fd.qf == 0);
+      EXPECT_EQ((std::array{e.rarray(7), e.rarray(8), e.rarray(9)}), (std::array{m.genvecs.x(8), m.genvecs.x(9), m.genvecs.x(10)}));
     }
-    // Sphere raised, corner lowered off the face: drawn back no result is left, pressed in: stop.
-    if (cs.tilt > 0.0) continue;
+    // Sphere raised, corner lowered off the face: drawn back nothing; pressed in, a fatal code 13 with
+    // roller, side, race, position and height.
     Pose q = p;
-    q[R] += cs.j == 2 ? 0.4 : -0.5;
-    q = atApproach(m, cs, -0.01, q);
-    m.errors.ierind = 0;
-    evaluate(m, cs, q);
-    EXPECT_EQ(m.errors.ierind, 0);
-    for (double v : {fd.qf, fd.flngslipjk, fd.flngentveljk, fd.flngreconposjk, fd.trra(2, 3),
-                     fd.th * (fd.erad < 1e6), fd.reflngmomjk(2), fd.dbflngforjk(3, 1), fd.fyc,
-                     fd.dbflngmomjk(2, 3), fd.drflngforjk(1, 4), fd.drflngmomjk(2, 5)})
-      EXPECT_EQ(v, 0.0);
-    evaluate(m, cs, atApproach(m, cs, 0.01, q));
-    const Errors& e = m.errors;  // code 13, fatal; roller, side, race; position, height
-    EXPECT_EQ((std::array{e.ierind, e.iterminate, e.numi, e.iarray(1), e.iarray(2), e.iarray(3)}),
-              (std::array{13, 1, 3, 1, cs.k, cs.j}));
+    q.u[2] += j == 2 ? 0.4 : -0.5;
+    for (int n = 0; n < 2; ++n) failed(q), q.u[1] += (-lim + fd.delf) / g.traf(1, 1, k, j), m.errors.ierind = 0;
+    EXPECT_TRUE(!failed(q) && fd.qf == 0 && fd.flngslipjk == 0 && fd.fyc == 0 && fd.drflngforjk(1, 4) == 0 && e.ierind == 0);
+    q.u[1] += 2 * lim / g.traf(1, 1, k, j);
+    EXPECT_TRUE(failed(q));
+    EXPECT_EQ((std::array{e.ierind, e.iterminate, e.numi, e.iarray(1), e.iarray(2), e.iarray(3)}), (std::array{13, 1, 3, 1, k, j}));
     EXPECT_EQ((std::array{e.rarray(1), e.rarray(2), fd.qf}), (std::array{fd.ccff(3), fd.fht, 0.}));
   }
 }
-
-}  // namespace
