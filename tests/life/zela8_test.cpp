@@ -14,9 +14,8 @@
 
 namespace {
 
-// The factors (STLE material, processing, hardness; Tallian material, process, contamination),
-// the names (STLE material and processing, Tallian material and process), the report text and
-// the stop status of one call.
+// One call: factors (STLE material, processing, hardness; Tallian material, process,
+// contamination), names (STLE, Tallian), report text and stop status.
 struct Factors {
   double v[6] = {-1, -1, -1, -1, -1, -1};
   zq::FText<12> matlf, mat;
@@ -31,13 +30,11 @@ Factors run(int kmat, int kproc, double hrc) {
   m->devices.report.attach(out);
   Factors f;
   try {
-    zela8::zela8(*m, kmat, kproc, hrc, f.v[0], f.v[1], f.v[2], f.v[3], f.v[4], f.v[5], f.matlf,
-                 f.proclf, f.mat, f.proc);
+    zela8::zela8(*m, kmat, kproc, hrc, f.v[0], f.v[1], f.v[2], f.v[3], f.v[4], f.v[5], f.matlf, f.proclf, f.mat, f.proc);
   } catch (const zq::StopRun& s) {
     f.status = s.status();
   }
-  f.out = out.str();
-  return f;
+  return f.out = out.str(), f;
 }
 
 }  // namespace
