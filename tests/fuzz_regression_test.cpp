@@ -107,8 +107,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
       // P/2 + f1 D - (f1 D - D/2) cos = 30 + 6.731 - 0.381 x 0.625/0.635 = 36.356 mm.
       {"outside diameter zero", "ball-si.txt", "ENVELOPE", "0.040 0.0 0.0 0.120 0.018 0.018",
        "zela1::checkdata",
-       "\n     Execution terminating due to invalid bearing envelope on the bearing envelope "
-       "record\n"
+       "\n     Execution terminating due to invalid bearing envelope on the bearing envelope record\n"
        "     Bearing Outside Dia   =   0.0000E+00  (m)\n"
        "     Outer Raceway Dia     =   7.2712E-02  (m)\n"
        "     The outside diameter must be larger than the outer raceway diameter.\n\n\n"},
@@ -117,8 +116,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
       // were NaN.
       {"tapered cone angle zero", "tapered-si.txt", "TAPROLLER",
        "0.0106 0.3 0.015 0.010 0.13 1.0E10 0.0008 0.0006 1.0 0.0", "zela1::checkdata",
-       "\n     Execution terminating due to invalid bearing envelope on the bearing envelope "
-       "record\n"
+       "\n     Execution terminating due to invalid bearing envelope on the bearing envelope record\n"
        "     Bearing Bore Dia      =   4.0000E-02  (m)\n"
        "     Inner Raceway Dia     =   0.0000E+00  (m)\n"
        "     The bore must not be negative and must be smaller than the inner\n"
@@ -127,8 +125,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
       // 50 mm leaves no inner ring.
       {"bore beyond the inner raceway", "cylindrical-si.txt", "ENVELOPE",
        "0.050 0.080 0.0 0.120 0.018 0.018", "zela1::checkdata",
-       "\n     Execution terminating due to invalid bearing envelope on the bearing envelope "
-       "record\n"
+       "\n     Execution terminating due to invalid bearing envelope on the bearing envelope record\n"
        "     Bearing Bore Dia      =   5.0000E-02  (m)\n"
        "     Inner Raceway Dia     =   4.9485E-02  (m)\n"
        "     The bore must not be negative and must be smaller than the inner\n"
@@ -136,8 +133,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
       // Outer raceway of the NU208: P + c/2 + D = 60.5 + 0.015 + 11 = 71.515 mm.
       {"outside diameter inside the outer raceway", "cylindrical-si.txt", "ENVELOPE",
        "0.040 0.0715 0.0 0.120 0.018 0.018", "zela1::checkdata",
-       "\n     Execution terminating due to invalid bearing envelope on the bearing envelope "
-       "record\n"
+       "\n     Execution terminating due to invalid bearing envelope on the bearing envelope record\n"
        "     Bearing Outside Dia   =   7.1500E-02  (m)\n"
        "     Outer Raceway Dia     =   7.1515E-02  (m)\n"
        "     The outside diameter must be larger than the outer raceway diameter.\n\n\n"},
@@ -194,8 +190,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
       // 197.49573 GPa, rho = 7827 kg/m^3: 125580.2 rad/s = 1.19920E+06 rpm.
       {"race speed beyond any ring", "ball-si.txt", "MOMSPEED",
        "0.0 0.0 0.0 0.0 0.0 0.0 0.0 1.0E308", "zela1::checkdata",
-       "\n     Execution terminating due to invalid race speed on the moment, misalignment and "
-       "speed record\n"
+       "\n     Execution terminating due to invalid race speed on the moment, misalignment and speed record\n"
        "     Inner Race Speed (rpm) =   1.0000+308\n"
        "     Speed Limit (rpm)      =   1.1992E+06\n"
        "     At this speed the centrifugal stress of the race would exceed\n"
@@ -226,8 +221,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
       // position. AISI 4340 housing at 320 K: cte 12.7 + 1.0 x 27/230 = 12.8174E-6 1/K.
       {"room temperature 1E308 K", "ball-si.txt", "FITS", "1.0E308 0.0 1.0E-5 180.0 0.0 0.0 1.0",
        "zela1::checkdata",
-       "\n     Execution terminating due to invalid temperature on the temperature or fits "
-       "record\n"
+       "\n     Execution terminating due to invalid temperature on the temperature or fits record\n"
        "     Housing     Temperature =   3.2000E+02  (K)\n"
        "     Room Temperature        =   1.0000+308  (K)\n"
        "     Expansion Coefficient   =   1.2817E-05\n"
@@ -236,8 +230,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
       // Temperatures left at their initial 0 by a slash (dry run, so no lubricant law refuses
       // them first): 0 K is no temperature; AISI 4340 table value at its lower end 12.7E-6.
       {"temperatures left at zero", "ball-si.txt", "TEMPS", "/", "zela1::checkdata",
-       "\n     Execution terminating due to invalid temperature on the temperature or fits "
-       "record\n"
+       "\n     Execution terminating due to invalid temperature on the temperature or fits record\n"
        "     Housing     Temperature =   0.0000E+00  (K)\n"
        "     Room Temperature        =   2.9300E+02  (K)\n"
        "     Expansion Coefficient   =   1.2700E-05\n"
@@ -248,8 +241,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
       // from the axis, less f2 D = 6.604 mm: 23.646 mm radius.
       {"fit beyond the ring", "ball-si.txt", "FITS", "293.0 0.0 1.0E308 180.0 0.0 0.0 1.0",
        "zela1::checkdata",
-       "\n     Execution terminating due to invalid race fit on the fits and residual-stress "
-       "record\n"
+       "\n     Execution terminating due to invalid race fit on the fits and residual-stress record\n"
        "     Inner Race Fit  =   1.0000+308  (m)\n"
        "     Ring Diameter   =   4.7292E-02  (m)\n"
        "     A diametral fit (interference or clearance) must be smaller than\n"

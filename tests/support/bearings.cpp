@@ -11,8 +11,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "contact/zelc4.h"
-#include "contact/zelc7.h"
 #include "run/stop.h"
 #include "run/zela1.h"
 #include "run/zela2.h"
@@ -433,23 +431,6 @@ std::string replaceRecordValues(const std::string& text, const std::string& labe
     out += line + "\n";
   }
   return out;
-}
-
-bool hertzFactorsReady() {
-  auto m = std::make_unique<Model>();
-  double a = 0.0, b = 0.0, d = 0.0;
-  zelc4::zelc4(*m, 0.0, a, b, d, 0);
-  return a == 1.0 && b == 1.0 && d == 1.0;
-}
-
-bool profileRadiusReady() {
-  auto m = std::make_unique<Model>();
-  auto& g = m->brggeom;
-  g.nre = 1;
-  g.racecurrad(1) = kFlat;
-  g.racecrn(1) = kFlat;
-  g.racerad(2, 1) = 5.0;
-  return zelc7::zelc7(*m, 2, 0, 0, 0.0, 0.0) == 5.0;
 }
 
 }  // namespace zqtest

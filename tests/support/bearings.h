@@ -68,9 +68,5 @@ std::unique_ptr<ExampleRun> setUpExample(const std::string& file,
 std::string replaceRecordValues(const std::string& text, const std::string& label,
                                 const std::vector<std::string>& values);
 
-// Whether the contact routines that the set-up calls are complete: the Hertz factors of the
-// flange constants (zelc4) and the raceway radius of straight races (zelc7).
-bool hertzFactorsReady();
-bool profileRadiusReady();
 
 }  // namespace zqtest
