@@ -1,7 +1,5 @@
-// Inputs found by the fuzz driver (tests/fuzz), reduced to one changed record of a shipped
-// example, each run in process and held to its defined ending: the stop block that now refuses
-// the input, with the exact text worked out from the block's formats, and no NaN or infinity in
-// the report. Also every seed of the fuzz corpus ends in one of the program's three outcomes.
+// Fuzz findings, each one changed record of an example, end in the exact stop block that now
+// refuses them with no NaN or infinity in the report; every corpus seed ends in a defined way.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -81,8 +79,7 @@ struct Finding {
 
 TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
   const Finding cases[] = {
-      // A zero ball diameter made the free contact angle's cosine -Inf, printed in the
-      // clearance block. Now refused before any geometry is formed.
+      // A zero ball diameter made the free contact angle's cosine -Inf (clearance block).
       {"zero ball diameter", "ball-si.txt", "REC5A",
        "0.0 0.060 0.0 2.0E-5 0.53 0.52 0.0685 0.0518 0.0 0.0 1.0E-7 1.0E-7",
        "zela1::setdefaults",
@@ -90,8 +87,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Invalid rolling element diameter on input Record 5A\n"
        "     Rolling Element Diameter =   0.0000E+00\n"
        "     The rolling element diameter must be greater than zero.\n\n\n"},
-      // A zero race factor gave a zero outer race radius and a cosine of -Inf in the no-load
-      // contact-angle block.
+      // A zero race factor: zero outer race radius, cosine -Inf in the no-load angles.
       {"spherical race factor zero", "spherical-si.txt", "SPHROLLER",
        "0.0095 0.0342 0.010 0.0005 0.0005 0.060 3.5E-5 0.0 0.51 10.0 1.0E-7 1.0E-7",
        "zela1::setdefaults",
@@ -111,9 +107,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Bearing Outside Dia   =   0.0000E+00  (m)\n"
        "     Outer Raceway Dia     =   7.2712E-02  (m)\n"
        "     The outside diameter must be larger than the outer raceway diameter.\n\n\n"},
-      // A cone angle of 0 puts a tapered bearing's inner raceway (on the common apex) on the
-      // axis: raceway diameter 0 below the bore; the flange constants and the no-load position
-      // were NaN.
+      // Cone angle 0: inner raceway on the axis (diameter 0 below the bore), NaN flanges.
       {"tapered cone angle zero", "tapered-si.txt", "TAPROLLER",
        "0.0106 0.3 0.015 0.010 0.13 1.0E10 0.0008 0.0006 1.0 0.0", "zela1::checkdata",
        "\n     Execution terminating due to invalid bearing envelope on the bearing envelope record\n"
@@ -150,9 +144,8 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Inner Race RMS Height    =   1.7900+308\n"
        "     Rolling Element Diameter =   1.2700E-02\n"
        "     The RMS asperity height is a surface finish, far below the element size.\n\n\n"},
-      // Found by the stricter check of the set-up state (tests/fuzz, ZELORQS_FUZZ_SETUP=1):
-      // a corner radius of 60 mm on an 11 mm roller put the corner centre outside the roller;
-      // the flange contact constants of that end were NaN.
+      // Set-up check (ZELORQS_FUZZ_SETUP=1): a 60 mm corner radius on an 11 mm roller put
+      // the corner centre outside the roller; NaN flange constants.
       {"corner radius beyond the roller", "cylindrical-si.txt", "REC5B.1",
        "0.011 0.2 0.012 0.008 0.0006 0.06 0.0605 3.0E-5", "zela1::checkdata",
        "\n     Execution terminating due to invalid roller corner radius on Input Data Rec 5B.1\n"
@@ -195,9 +188,8 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Speed Limit (rpm)      =   1.1992E+06\n"
        "     At this speed the centrifugal stress of the race would exceed\n"
        "     its elastic modulus.\n\n\n"},
-      // A tapered roller 1E107 m long with equal cone angles (so no apex limit yet): its moments
-      // of inertia overflowed and the input-data section printed Inf and NaN before a traction
-      // model type stopped the run.
+      // A tapered roller 1E107 m long, equal cone angles: moments of inertia overflowed (Inf
+      // and NaN printed in the input section).
       {"roller length beyond the range of numbers", "tapered-si.txt", "TAPROLLER",
        "0.0106 0.3 1.0E107 0.010 0.13 1.0E10 0.0008 0.0006 14.0 14.0", "zela1::setdefaults",
        "\n     Execution terminating in Zela1 (SetDefaults)\n"
@@ -227,8 +219,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Expansion Coefficient   =   1.2817E-05\n"
        "     Temperatures are absolute and above zero, and the thermal strain\n"
        "     cte x (T - room temperature) of every part must stay below 1.\n\n\n"},
-      // Temperatures left at their initial 0 by a slash (dry run, so no lubricant law refuses
-      // them first): 0 K is no temperature; AISI 4340 table value at its lower end 12.7E-6.
+      // Temperatures left 0 by a slash (dry run): AISI 4340 at its table's lower end 12.7E-6.
       {"temperatures left at zero", "ball-si.txt", "TEMPS", "/", "zela1::checkdata",
        "\n     Execution terminating due to invalid temperature on the temperature or fits record\n"
        "     Housing     Temperature =   0.0000E+00  (K)\n"
@@ -246,8 +237,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Ring Diameter   =   4.7292E-02  (m)\n"
        "     A diametral fit (interference or clearance) must be smaller than\n"
        "     the diameter of its ring.\n\n\n"},
-      // A prescribed y displacement of 1E308 m (kfs(2) = 1 in the example): the element
-      // positions of the no-load state were Inf and NaN.
+      // A held y displacement of 1E308 m: Inf and NaN element positions at no load.
       {"displacement beyond the bearing", "ball-si.txt", "REC9.1",
        "500.0 0.0 3000.0 0.0 1.0E308 0.0", "zela1::checkdata",
        "\n     Execution terminating due to invalid displacement on Record 9.1\n"
@@ -255,8 +245,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Bearing Outside Dia       =   8.0000E-02  (m)\n"
        "     A prescribed displacement of the inner race must be smaller than\n"
        "     the bearing outside diameter.\n\n\n"},
-      // The largest double as the outer race's von Mises limit: its octahedral shear limit
-      // sqrt(2) x 1.7977E308 / 3 overflowed in the product and a completed run printed Inf.
+      // The largest double as von Mises limit: sqrt(2) x 1.7977E308 / 3 overflowed to Inf.
       {"stress limit at the largest double", "ball-variations-si.txt", "OUTERMAT",
        "7827.0 2.0133E11 0.277 1.15E-5 0.007 62.0 5.0E-6 1.7976931348623157E308", "zela7",
        "\n     Execution terminating in Zela7 due to invalid material properties\n"
@@ -281,8 +270,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Velocity Scale       =  4.75650E+01  (m/s)\n"
        "     The coefficient cannot be put in the non-dimensional form: check the\n"
        "     traction record.\n\n\n"},
-      // Shell T9 far above its range: the Tait bulk modulus underflowed to 0 and at zero
-      // pressure the Tait factor was 0/0, printed as a NaN relative volume.
+      // Shell T9 far above its range: Tait factor 0/0 at zero pressure (NaN volume).
       {"Shell T9 at 232532 K", "ball-si.txt", "TEMPS", "320.0 325.0 320.0 325.0 232532.0",
        "zeld7",
        "     the viscosity law has no finite positive value (overflow near its limit).\n"
@@ -319,14 +307,10 @@ TEST(FuzzFindings, EnvelopeWithRingWallsStillRuns) {
   EXPECT_EQ(e.nonFinite, 0);
 }
 
-// Every seed of the fuzz corpus ends in one defined way: completed with the notice, stopped
-// with its block (no console text), or unreadable with the console message; NaN or infinity
-// only in runs that the input checks then stop.
-// The seeds are split into shards by their place in the sorted listing, so that the test runner
-// spreads the whole-program runs over its workers. The long ball seeds (measured-rheology film
-// integration over every lamina, forty elements, the zero-load warnings: two to four seconds
-// each, three quarters of the corpus time) are left to the fuzzing step of CI, which starts
-// from the same corpus; their traction laws have their own tests.
+// Every corpus seed completes with the notice, stops with its block or is unreadable with the
+// console message; NaN only in runs the input checks stop. Shards spread the runs over the
+// workers; the long ball seeds (2-4 s each, measured rheology, forty elements, zero loads) are
+// left to the CI fuzzing step on the same corpus.
 constexpr int kCorpusShards = 8;
 bool longSeed(const std::string& name) {
   static const char* const kLong[] = {"ball-ktrac-08", "ball-ktrac-10", "ball-ktrac-11",

@@ -1,8 +1,5 @@
-// Bearing model set-up and no-load state: the Gauss grid against the exactness of its rules, the
-// solved set against the mirror symmetry of the load, the scaled form as a round trip, element
-// and flange geometry against circle, sphere and Hertz geometry, split races, the stop blocks
-// line by line, and the no-load positions: clearance take-up worked out by hand, and every
-// element touching the races as the race contacts (zelc1) measure it.
+// Model set-up and no-load state: Gauss rules, mirror symmetry, scaling round trip, element and
+// flange geometry, split races, stop blocks, clearance take-up by hand and touching elements.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,8 +24,7 @@ using zqtest::setUpBearing;
 using Edit = std::function<void(Model&)>;
 constexpr double kPi = std::numbers::pi;
 
-// Largest approach (positive: overlap) of element i to the segments of race 1 or 2 (with its
-// second half) as the race contacts measure it; of all elements to race 2.
+// Largest approach (overlap > 0) of element i to race 1 or 2 as the race contacts measure it.
 double approach(Model& m, int i, int race) {
   m.revecs.ire = i;
   zelc1::zelc1(m);
@@ -42,9 +38,8 @@ double innerOverlap(Model& m) {
   return a;
 }
 
-// No-load state: every element touches race 1; the inner race, where free, touches its nearest
-// element and overlaps none, or, where size scatter leaves no room, sits where the largest
-// overlap is least: 1e-6 slen either way along its free direction is worse (left there).
+// Every element touches race 1; a free inner race touches its nearest element, or where size
+// scatter leaves no room sits where the largest overlap is least (1e-6 slen either way worse).
 void expectTouching(Model& m, double tol = 1e-9) {
   for (int i = 1; i <= m.brggeom.nre; ++i) EXPECT_NEAR(approach(m, i, 1), 0.0, tol) << "element " << i;
   const auto& kfs = m.options.kfs;
@@ -69,8 +64,7 @@ TEST(LineContactGrid, GaussRulesAreExactToDegreeSevenAndMoreThanThirtyPointsStop
   zela2::otherparam(*m);
   const auto& rv = m->revecs;
   EXPECT_EQ(rv.ngrid * 100 + rv.ngm, 1213);
-  // The integral of x^k over [-1, 1] is 2/(k+1), even k, or 0; a 4-point Gauss-Legendre rule in
-  // each of (-1, -1/2), (-1/2, 1/2), (1/2, 1) is exact to degree 7, not 8.
+  // Integral of x^k over [-1, 1]: 2/(k+1) (even k) or 0; 4-point Gauss rules exact to degree 7.
   const double cut[4] = {-1.0, -0.5, 0.5, 1.0};
   for (int k = 0; k <= 8; ++k) {
     double sum = 0.0;
@@ -107,8 +101,7 @@ TEST(SolvedSet, FollowsTheSymmetryOfTheLoad) {
     });
     const auto& [s, th] = std::tie(b->m().setupa4, b->m().vecmats.regc);
     EXPECT_EQ(s.ib, c.ib == 0 ? c.nre : c.ib) << &c - cases;
-    // Solved elements weigh 2 where a mirror image (theta -> 2 pi - theta) copies them, their
-    // weights sum to the count; with an axisymmetric load element 1 stands for all.
+    // Weight 2 where a mirror image copies the element, sum = count; axisymmetric: element 1.
     double sum = 0.0;
     for (int i = 1; i <= c.nre; ++i) {
       const int j = i <= s.ib ? i : s.njb(i);
@@ -176,7 +169,6 @@ TEST(ElementGeometry, CrownsDropByTheSagittaAndProfilesAreContinuous) {
   EXPECT_NEAR(g.racecencrndrop(2), rr - std::sqrt(rr * rr - c * c), 1e-9);
   EXPECT_NEAR(inside, g.racerad(1, 2), 1e-15);
   EXPECT_NEAR(zelc7::zelc7(m, g.nre + 2, 0, 0, c * (1.0 + 1e-9), 0.0), inside, 1e-8);
-  // Straight rollers: no crown, or a land as long as the roller.
   for (double crn : {1e10, 0.2}) {
     auto s = setUpBearing(BearingCase::kCylindricalSi, [crn](Model& m) { m.brggeom.brecrn = crn, m.brggeom.brecenlen = 0.013; });
     const auto& e = s->m().brggeom;
@@ -202,8 +194,7 @@ TEST(ElementGeometry, TaperedRollerLandCentresOnItsGeneratrixAndEndSphereMeetsTh
   EXPECT_NEAR(g.recorcen(1, 1, 1) - xend + t + g.relen(1) - g.recorcen(1, 2, 1), g.recorrad(1, 1) + g.recorrad(2, 1), 1e-14);
 }
 
-// Tapered case with cup 20 deg, cone 10 deg (roller half angle 5 deg), the guide flange at
-// the large end of the cone at the given angle (deg).
+// Cup 20 deg, cone 10 deg (roller half angle 5 deg), guide flange at the given angle (deg).
 void taperedFlange(Model& m, double angle) {
   m.brggeom.racetaper(1) = 20.0, m.brggeom.racetaper(2) = 10.0, m.brggeom.brgbore = 0.015;
   m.brggeom.flngang(1, 2) = angle;
@@ -211,15 +202,13 @@ void taperedFlange(Model& m, double angle) {
 }
 
 TEST(Flanges, SearchStepsAndAngleBounds) {
-  // Corner search: a 2.5 mm flange over a 5.5 mm roller radius hides the corner arc
-  // acos(1 - 0.4545) = 0.9935 rad, 2 pi / 0.9935 = 6.32: 6 steps; higher than the radius: 5;
-  // balls have no flanges and no steps.
+  // 2.5 mm flange, 5.5 mm roller radius: arc acos(1 - 0.4545) = 0.9935, 2 pi / 0.9935 = 6.32:
+  // 6 steps; higher than the radius: 5; balls: none.
   EXPECT_NEAR(setUpBearing(BearingCase::kCylindricalSi)->m().flngdata.xth * 6, 2.0 * kPi, 1e-15);
   EXPECT_EQ(setUpBearing(BearingCase::kCylindricalSi, [](Model& m) { m.brggeom.flnght(1, 1) = 0.006; })->m().flngdata.nth, 5);
   const auto ball = setUpBearing(BearingCase::kBallSi);
   EXPECT_EQ(ball->m().flngdata.nth + ball->m().flngdata.xth, 0.0);
-  // A spherical end's flange angle lies within -b = -5 deg and a - b, a = asin(D/(2 E)), where
-  // the end sphere meets the edge; just beyond the upper bound the run stops.
+  // Flange angle within -b = -5 deg and a - b, a = asin(D/(2 E)); just beyond, the run stops.
   const double a = std::asin(0.0053 / 0.13) * 180.0 / kPi;
   for (double angle : {-5.0, a - 5.0 - 1e-7, a - 5.0 + 1e-7}) {
     auto t = zqtest::makeBearing(BearingCase::kTaperedSi);
@@ -266,8 +255,7 @@ TEST(SplitRaceSetUp, InnerShimCreatesAMirroredSecondHalfWithTheSliceExponents) {
         {m.tracprop.reracecoeff(3, 4), m.tracprop.reracecoeff(3, 2)}, {double(f.iracerot(4)), 2.0},
         {m.vecmats.racetoiaz(3, 3, 4, 9), m.vecmats.racetoiaz(3, 3, 2, 9)}, {g.racecurcen(2, 4), g.racecurcen(2, 2)}})
     EXPECT_EQ(fourth, second);
-  // Slice exponents of the lives: load-life exponent 3, Weibull slope 10/9: e = 10/3 with the
-  // slope (races 1, 2) and 3 without (3, 4); inverses 1/e, length exponents (e - 1)/e.
+  // Slice exponents: e = 10/3 with the Weibull slope 10/9 (races 1, 2), 3 without (3, 4).
   for (int n = 1; n <= 4; ++n) {
     const double e = n <= 2 ? 10.0 / 3.0 : 3.0;
     EXPECT_NEAR(f.expload(n) + 10 * f.exploadi(n) * e + 100 * f.explen(n), e + 10 + 100 * (e - 1.0) / e, 1e-12);
@@ -280,8 +268,7 @@ TEST(SetUpStops, ExactBlocks) {
       // = 4.0781E-02 - 8.7266E-02 = -4.6486E-02 rad.
       {BearingCase::kTaperedSi, [](Model& m) { taperedFlange(m, -5.001); }},
       {BearingCase::kCylindricalSi, [](Model& m) { m.brggeom.brecorrad(1) = 0.0; }},
-      // A spherical tapered roller has no corner radius input: its end needs a radius of at
-      // least half the large-end diameter (10.6 mm / 2).
+      // A spherical tapered roller's end radius is at least half its large-end diameter.
       {BearingCase::kSphericalTaperedSi, [](Model& m) { m.brggeom.breendrad(1) = 1.0e10; }},
       {BearingCase::kTaperedSi, [](Model& m) { m.brggeom.breendrad(1) = 0.005; }},
       // Ball at rest held axially 1 mm off centre: the groove centres lie at most
@@ -314,8 +301,7 @@ TEST(SetUpStops, ExactBlocks) {
     EXPECT_TRUE(zqtest::setUpStops(b->m()));  // with exit status 1
     EXPECT_EQ(b->report.str(), reports[n]);
   }
-  // Held 1e-14 beyond the limit is rounding: zero clearance, the bare radial gap taken up;
-  // 1e-9 beyond is a real shortfall.
+  // 1e-14 beyond the limit is rounding (zero clearance); 1e-9 beyond is a real shortfall.
   for (double excess : {1e-14, 1e-9}) {
     auto b = zqtest::makeBearing(BearingCase::kBallSi);
     atRest(b->m()), b->m().options.kfs = {1, 1, 0, 1, 1}, b->m().opcond.appdisp(1) = 0.05 * 0.0127 * (1.0 + excess);
