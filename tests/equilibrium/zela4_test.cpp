@@ -1,6 +1,4 @@
-// Equilibrium solver: force balance of converged states from fresh contacts, classical load
-// distributions (Stribeck, pure thrust), stiffness against a re-solve, symmetry, element and
-// race equations against central differences, and the mended faults of both.
+// Equilibrium solver: force balance, classical distributions, stiffness, symmetry, derivatives.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -19,12 +17,8 @@ namespace {
 
 using zqtest::BearingCase;
 
-// Net force from fresh contacts over the largest load on each element, azimuth frame (free
-// variables; off the inner race only radially, if its body force exceeds the light-contact
-// target), and on the inner race (free directions): the element passes and race iteration stop
-// at 1e-6 of the travel, residuals of that order (measured at most 1.5e-6 and 3e-5). Elements
-// off the inner race below the target rest at it, cylindrical rollers with the outer race's axis
-// to first order (2e-6). Returns the number of elements off the inner race.
+// Net force over each element's largest load (azimuth frame) and on the inner race (free
+// directions): tol 1e-6 of travel (seen 1.5e-6, 3e-5); off-race elements at target, rollers 2e-6.
 int expectBalanced(Model& m, const std::string& what, double etol = 1e-5) {
   const auto& g = m.brggeom;
   const auto& vm = m.vecmats;
@@ -69,8 +63,7 @@ int expectBalanced(Model& m, const std::string& what, double etol = 1e-5) {
   return free;
 }
 
-// A test bearing at rest without thermal growth or fits, with zero diametral clearance, loaded
-// by the radial force fr (along +z) or the axial force fa (user units), solved.
+// Test bearing at rest, no thermal growth or fits, zero clearance, radial fr (+z) or axial fa.
 std::unique_ptr<zqtest::TestBearing> solved(BearingCase c, double fa, double fr,
                                             const std::function<void(Model&)>& more = {}) {
   auto b = zqtest::setUpBearing(c, [&](Model& m) {
@@ -108,12 +101,8 @@ TEST(Equilibrium, EveryExampleBalancesItsContactForces) {
 }
 
 TEST(Equilibrium, HandBuiltCasesBalanceTheirContactForces) {
-  // Cylindrical rollers, axial force free: the axial trial push loads no line contact (Q / delta
-  // would be 0 / 0). A shim splits the inner race: thrust either way loads one half alone. At
-  // speed rollers off the inner raceway pass thrust from rib to rib (the race starts inside the
-  // clearance). No load: the concentric race's stiffness step stays finite. At speed balls off
-  // the load rest on their centrifugal force; at rest rollers on the target, also in a misaligned
-  // outer race (there light, tilted cylindrical rollers stop at 4e-5 of the largest load).
+  // Rollers, axial free (Q/delta not 0/0); split inner race; at speed thrust rib to rib; no load;
+  // balls off load on centrifugal force; rollers at target, misaligned outer race: 4e-5 of load.
   const auto split = [](Model& m) {
     m.brggeom.shimthkns(2) = 2.0e-4, m.brggeom.freeintcls = 1.0e-4, m.setupa4.kangvel = 1;
     m.opcond.rpm(2) = m.opcond.appload(1) > 0.0 ? 0.0 : 6000.0;
@@ -143,10 +132,8 @@ TEST(Equilibrium, HandBuiltCasesBalanceTheirContactForces) {
 }
 
 TEST(ClassicalDistribution, ZeroClearanceRadialLoadFollowsStribeck) {
-  // delta_psi = delta_max cos psi and Q = K delta^n give Q_psi = Qmax cos^n psi, Fr = Qmax sum
-  // cos^(n+1) psi (Stribeck; Harris, Rolling Bearing Analysis, radially loaded bearings): n = 1.5
-  // for balls (Hertz), 10/9 for straight rollers (slice law). The exact ring geometry meets it to
-  // first order: 0.5 %. Elements off the load rest at the light outer contact.
+  // Stribeck (Harris, Rolling Bearing Analysis): Qmax cos^n psi, Fr = Qmax sum cos^(n+1) psi;
+  // n = 1.5 balls (Hertz), 10/9 rollers (slice law); exact geometry to 0.5 %.
   for (const bool ball : {true, false}) {
     auto b = ball ? solved(BearingCase::kBallSi, 0.0, 3000.0)
                   : solved(BearingCase::kCylindricalSi, 0.0, 5000.0,
@@ -169,10 +156,8 @@ TEST(ClassicalDistribution, ZeroClearanceRadialLoadFollowsStribeck) {
 }
 
 TEST(ClassicalDistribution, ThrustLoadedBallsShareTheLoadAtTheLoadedContactAngle) {
-  // Pure thrust: Q = Fa / (Z sin a), and the curvature centres, A = (fo + fi - 1) D apart at
-  // the free contact angle a0, move apart by the total approach (Harris, thrust-loaded ball
-  // bearings): Fa / Z = Kn A^1.5 sin a (cos a0 / cos a - 1)^1.5 with the contacts' Hertz
-  // constants in series, Kn^(-2/3) = Ko^(-2/3) + Ki^(-2/3). Solved here for a by bisection.
+  // Thrust (Harris, thrust-loaded ball bearings): Q = Fa / (Z sin a), A = (fo + fi - 1) D, Fa / Z
+  // = Kn A^1.5 sin a (cos a0 / cos a - 1)^1.5, Kn^(-2/3) = Ko^(-2/3) + Ki^(-2/3); bisection.
   auto b = solved(BearingCase::kBallSi, 500.0, 0.0, [](Model& m) { m.brggeom.freeintcls = 1.0e-4; });
   Model& m = b->m();
   const auto& g = m.brggeom;
@@ -197,8 +182,7 @@ TEST(ClassicalDistribution, ThrustLoadedBallsShareTheLoadAtTheLoadedContactAngle
 
 namespace {
 
-// Residuals E and derivatives A of element i's equations at its current position, with the
-// spin attitude's outputs (centrifugal force, gyroscopic moment, orbital speed) held.
+// Residuals E and derivatives A of element i's equations, spin attitude outputs held.
 void elementeqns(Model& m, zela4::Host& h, int i) {
   auto& vm = m.vecmats;
   h.i = m.revecs.ire = i, h.kb = 12 * (i - 1) + 1;
@@ -219,11 +203,8 @@ void elementeqns(Model& m, zela4::Host& h, int i) {
 }  // namespace
 
 TEST(ElementEquations, DerivativesAreCentralDifferencesOfTheEquations) {
-  // Point contacts in grooves (ball, spherical, spherical tapered), a line contact with the tilt
-  // solved (roller ends on flanges too), a crowned roller on straight races (contact type -1: the
-  // contact's own derivatives). Step 1e-6 of the unit length and 1e-6 rad (truncation ~1e-12,
-  // rounding ~1e-10 of the largest load). Point contacts: the first call's constant is the
-  // Hertz Q = cons delta^1.5 of element 1's contacts.
+  // Grooves, a tilted line contact (and flanges), crowned roller (type -1). Step 1e-6, 1e-6 rad
+  // (truncation ~1e-12, rounding ~1e-10 of max load). Point contacts: Hertz Q = cons delta^1.5.
   const struct { BearingCase c; double crown, fa; int nvar; } cases[] = {
       {BearingCase::kBallSi, 0.0, 0.0, 2}, {BearingCase::kSphericalSi, 0.0, 0.0, 2},
       {BearingCase::kSphericalTaperedSi, 0.0, 2500.0, 2}, {BearingCase::kCylindricalSi, 0.0, 0.0, 3},
@@ -255,8 +236,7 @@ TEST(ElementEquations, DerivativesAreCentralDifferencesOfTheEquations) {
         for (int r = 1; r <= k.nvar; ++r) {
           const double fd = (ep(r) - em(r)) / (2.0 * step);
           if (r == v && std::abs(fd) < 1e-6) continue;  // no stiffness: the unit pivot stands in
-          // 2e-4: the crown centre of a crowned roller in a groove is held at its position; and
-          // 1e-5 of the row's largest entry: the two raceways' terms of a line contact cancel.
+          // 2e-4: crown centre held in a groove; 1e-5 of row max: line-contact raceways cancel.
           const double row = std::fmax(std::abs(a(r, 1)), std::fmax(std::abs(a(r, 2)), std::abs(a(r, 3))));
           EXPECT_NEAR(a(r, v), fd, 2e-4 * (std::abs(fd) + scale) + 1e-5 * row)
               << "type " << m.brggeom.kbrg << " element " << i << " row " << r << " variable " << v;
@@ -272,9 +252,7 @@ TEST(ElementEquations, DerivativesAreCentralDifferencesOfTheEquations) {
 }
 
 TEST(RaceEquations, DerivativesAreCentralDifferencesOfTheEquations) {
-  // Element 2's terms by the race's five unknowns, elements held (step 1e-7; 10 %: the groove
-  // centre is held on the race, a strip end at the profile end gives a few per cent; a flange
-  // term in a wrong frame is off by its size). Ball: force rows (moments hold the arms).
+  // Element 2 by the race's 5 unknowns, step 1e-7, 10 % (held groove centre, strip ends); ball: F.
   for (auto c : {BearingCase::kTaperedSi, BearingCase::kCylindricalSi, BearingCase::kBallSi}) {
     auto b = solved(c, c == BearingCase::kCylindricalSi ? 0.0 : 2500.0, 3000.0, [](Model& m) {
       m.brggeom.freeintcls = 2.0e-5, m.options.kfs(4) = 0, m.opcond.appmoment(1) = 2.0;
@@ -309,8 +287,7 @@ TEST(RaceEquations, DerivativesAreCentralDifferencesOfTheEquations) {
 }
 
 TEST(RaceEquations, FreeDirectionWithoutStiffnessGetsARestoringPivot) {
-  // No loaded contact along x: the pivot -|b| / (gap + delta_b / 2) moves the race toward the
-  // load (correction of the sign of -b) whatever the largest approach, overlap included.
+  // No loaded contact along x: pivot -|b| / (gap + delta_b / 2) moves race toward load, any dmax.
   auto b = zqtest::setUpBearing(BearingCase::kBallSi);
   Model& m = b->m();
   m.setupa4.jf = {0, 1, 1, 1, 1};
@@ -325,9 +302,7 @@ TEST(RaceEquations, FreeDirectionWithoutStiffnessGetsARestoringPivot) {
 }
 
 TEST(BearingStiffness, EachDirectionIsTheOneSidedQuotientOfAReSolve) {
-  // The held inner race stepped by 1 % of its largest centre offset along x, y, z, elements
-  // re-solved: k = (R(0) - R(step)) / step, R the contact and flange force on it (inertial).
-  // (A single tapered row needs an axial load above Fr tan a, about 640 N here.)
+  // k = (R(0) - R(step)) / step, race stepped 1 % on x, y, z; tapered row: Fa > Fr tan a ~ 640 N.
   const auto innerraceforce = [](const Model& m) {
     zq::Vec3 r;
     for (int i = 1; i <= m.brggeom.nre; ++i)
@@ -360,8 +335,7 @@ TEST(BearingStiffness, EachDirectionIsTheOneSidedQuotientOfAReSolve) {
 }
 
 TEST(Symmetry, MirrorReducedAndFullSolvesAgreeAndMirrorEachOther) {
-  // Load in the x-z plane, a moment about y tilting the race: elements at theta and 2 pi - theta
-  // mirror each other. With the y force free (and 0) nothing is reduced: the same equilibrium.
+  // x-z load, moment about y: elements at theta and 2 pi - theta mirror; free y changes nothing.
   auto tilt = [](Model& m) {
     m.brggeom.freeintcls = 2.0e-5, m.options.kfs(4) = 0, m.opcond.appmoment(1) = 5.0;
   };
@@ -387,8 +361,7 @@ TEST(Symmetry, MirrorReducedAndFullSolvesAgreeAndMirrorEachOther) {
 }
 
 TEST(Zela4Stops, MomentOnASelfAligningBearingAndAnUnknownSpinOption) {
-  // A spherical roller bearing turns freely about any transverse axis: a moment about y with
-  // the tilt free has no equilibrium, and the race iteration stops the run.
+  // Spherical rollers turn freely transversely: moment about y with tilt free stops the run.
   auto b = zqtest::setUpBearing(BearingCase::kSphericalSi,
                                 [](Model& m) { m.options.kfs(4) = 0, m.opcond.appmoment(1) = 5.0; });
   EXPECT_THROW(zelorqs::quasistaticeq(b->m()), zq::StopRun);

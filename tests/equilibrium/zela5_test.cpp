@@ -13,8 +13,7 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-// Ball of radius 1 at pitch radius rm, inner race turning at 1. Contact j: frame T = R1(chi)
-// R2(phi), phi = a_o, pi + a_i, normal n = T(3, :); contact point n + rm e_z from the race centre.
+// Unit ball at rm, inner race at 1; T = R1(chi) R2(phi), phi = a_o, pi + a_i; point T(3,:) + rm e_z
 struct Ball {
   zq::FArray<double, 2> xc{0.1, 0.1}, rad{1.04, 1.04};
   zq::FArray<double, 6> cb, cr, w{0, 0, 0, 1, 0, 0};  // w: race angular velocities
@@ -63,12 +62,9 @@ Out run(Model& m, const Ball& b, int mode, double beta, double orb = 0.0) {
 }  // namespace
 
 TEST(SpinKinematics, RaceControlGivesClassicalCageSpeedAttitudeAndSpinToRoll) {
-  // Outer race fixed, gamma = D/dm = 0.2, rolling at contact centres (Harris, Rolling Bearing
-  // Analysis, ball speeds; Jones' raceway control): cage speed (1 - gamma cos a)/2; spin axis at
-  // pi - beta to the bearing axis, tan = sin a/(cos a + gamma) (outer control), sin a/(cos a -
-  // gamma) (inner), a (mode 4: spin-to-roll -+gamma sin a); with the absolute spin in the tangent
-  // plane of the controlling contact the other has +-2 gamma sin a/(1 +- gamma cos a) (+ inner).
-  // A stale orbital speed handed in does not override the solved one (both contacts present).
+  // Outer fixed, gamma = D/dm = 0.2 (Harris, Rolling Bearing Analysis; Jones' raceway control):
+  // cage (1 - gamma cos a)/2; spin axis pi - beta, tan = sin a/(cos a +- gamma) (outer/inner), a
+  // (mode 4: -+gamma sin a); other contact +-2 gamma sin a/(1 +- gamma cos a). Stale orbit ignored.
   const double g = 0.2;
   for (double a : {0.0, 0.26, 0.7}) {
     const double gc = g * std::cos(a), s = std::sin(a);
@@ -85,9 +81,8 @@ TEST(SpinKinematics, RaceControlGivesClassicalCageSpeedAttitudeAndSpinToRoll) {
 }
 
 TEST(SpinKinematics, TrialMotionRollsWithoutSlidingAtThePureRollingPoints) {
-  // Rolling points off centre (heat least at 0.3, -0.45), unequal, out-of-plane contact angles,
-  // element frame tilted: the motion left in revel, reangvel spins along (cos beta, 0, sin beta)
-  // without slip in the rolling direction at both points (outer only: orbit given, no inner).
+  // Off-centre rolling points (0.3, -0.45), unequal out-of-plane angles, tilted frame: no slip in
+  // rolling direction at both points along (cos beta, 0, sin beta) (outer only: orbit given).
   Ball b = ball(4.3, 0.31, 0.37, 0.02, -0.03);
   b.xc = {0.9, 0.09}, b.rad = {1.04, 1.03}, b.w = {-40, 0, 0.5, 300, 0.2, 0};
   for (double orbin : {0.0, 0.7}) {
@@ -116,10 +111,8 @@ TEST(SpinKinematics, TrialMotionRollsWithoutSlidingAtThePureRollingPoints) {
 }
 
 TEST(SpinSearch, FindsAndFollowsTheLeastHeatStopsOnAnErrorAndTakesPiForRadialContact) {
-  // Attitude spacing h = a/20, rolling-point spacing 0.05: refined to 1/50 of a spacing by the
-  // first call (full scan; inner point near the first grid point), within four after the minimum
-  // moves 7 attitude points up (to the last) or 5 down; a call moves the window 2 points at most,
-  // evaluates 5 attitudes, 7 x 8 + 1 heats each once remembered. Stale heats are poisoned.
+  // Spacings a/20, 0.05: 1/50 after the first full scan, four after a 7-up/5-down move; window
+  // moves 2 points at most, 5 attitudes, 7 x 8 + 1 heats each once remembered, stale poisoned.
   const double a = 0.35, h = a / 20;
   auto m = model(a);
   const double targets[3][3] = {{12.4, 0.67, -0.93}, {19.6, 0.47, -0.32}, {15.4, 0.57, -0.42}};

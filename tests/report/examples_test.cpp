@@ -1,8 +1,5 @@
-// Whole runs of the nine example inputs and of classical cases built from them, PRINT.txt read
-// back: key lines of the listing and input-data section worked out by hand from the input and the
-// line formats; results checked against each other and against closed forms to half a unit of the
-// last printed digit: force balance, Hertz pressures and capacities, Archard wear, power loss,
-// Palmgren's slice law, the Stribeck and thrust distributions, Lundberg-Palmgren lives.
+// Nine examples and classical cases run whole, PRINT.txt checked against hand work and closed
+// forms (Hertz, Archard, Stribeck, thrust, slice law, Lundberg-Palmgren) to half a last digit.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -218,7 +215,7 @@ TEST_P(WholeRun, ReportLinesAndResultsAgreeWithHandWorkAndClosedForms) {
     const std::vector<std::string> page = {"\f", "     (ZelorQS 8.50)" + sp(21) + runid, sp(40) + std::string(36, '='), "", "", "     " + t, "     " + std::string(t.size(), '-')};
     EXPECT_EQ(std::vector<std::string>(l.begin() + r.at("     " + t) - 5, l.begin() + r.at("     " + t) + 2), page);
   }
-  // The original LP exponents of 52100 steel: c = 31/3, h = 7/3, load-life 3 (point) or 4 (line), e = 10/9.
+  // Original LP exponents, 52100: c = 31/3, h = 7/3, load-life 3 (point) or 4 (line), e = 10/9.
   EXPECT_GE(r.find(std::string("     Contact Type          =   ") + (k.line ? " Line" : "Point")), 0);
   EXPECT_GE(r.find("     Outer Race   1.0333E+01   2.3333E+00   " + std::string(k.line ? "4" : "3") + ".0000E+00   1.1111E+00   1.0000E+00   1.0000E+00"), 0);
   for (int n = 0; const std::string& key : k.keys) {
@@ -240,7 +237,7 @@ TEST_P(WholeRun, ReportLinesAndResultsAgreeWithHandWorkAndClosedForms) {
   };
   const auto load = numbers(l[r.at("APPLIED LOAD VECTOR")]), rpm = numbers(l[r.at("ANGULAR VELOCITY")].substr(70));
 
-  // Hertz: p0 = 1.5 Q / (pi a b) in an elliptical contact, 2 q / (pi b) = Q / (pi a b) in a line contact.
+  // Hertz p0 = 1.5 Q / (pi a b) elliptical; 2 q / (pi b) = Q / (pi a b) line contact.
   for (int t : {res, sec})
     for (int n = 2, i = 1, c = 0; t >= 0 && n < 2 * nre + 2; ++n, i = n / 2, c = n % 2) {  // element i, contact c
       const std::string a = r.row(t1, i, t), b = r.row(t2, i, t);
@@ -248,8 +245,7 @@ TEST_P(WholeRun, ReportLinesAndResultsAgreeWithHandWorkAndClosedForms) {
         EXPECT_AGREE(cell(a, 7 + c), exact(k.line ? 1.0 : 1.5) * cell(a, 5 + c) / (exact(M_PI) * cell(b, 1 + c) * cell(b, 3 + c)), "stress " << i);
       }
     }
-  // The outer race carries the elements' normal loads (and traction, a few % along y); in a free
-  // direction the inner race the applied load: to 1e-5 at rest, 3e-4 turning (traction).
+  // Outer race: normal loads (traction a few % on y); free inner: 1e-5 at rest, 3e-4 turning.
   double f[3] = {0.0, 0.0, 0.0};
   for (int i = 1; i <= nre; ++i) {
     const double psi = cell(r.row(te, i), 1).v * M_PI / 180.0, a = cell(r.row(t1, i), 1).v * M_PI / 180.0, q = cell(r.row(t1, i), 5).v;
@@ -267,8 +263,8 @@ TEST_P(WholeRun, ReportLinesAndResultsAgreeWithHandWorkAndClosedForms) {
   const std::string &exc = l[r.at("Ave Roll Ele Excursion", op)], &total = l[r.at("Total Contact Loss", op)];
   EXPECT_GE(cell(exc, 1, exc.size() - 11).v, 0.0);
 
-  // Archard: wear rate = wear coefficient / hardness x load x slip, the hardness in points of
-  // 10 kgf/mm**2 (9.80665e7 Pa, 14223.344 psi). Total power loss: primary race contacts and flanges.
+  // Archard: coefficient / hardness (10 kgf/mm**2 = 9.80665e7 Pa, 14223.344 psi) x load x slip.
+  // Total power loss: primary race contacts and flanges.
   const double hcons = l[r.at("APPLIED LOAD VECTOR")].find("(lbf)") == std::string::npos ? 9.80665e7 : 14223.344;
   const auto hard = numbers(l[r.at("HARDNESS")]), wc = numbers(l[r.at("WEAR COEFFICIENT")]);
   std::vector<P> wear;
@@ -300,8 +296,7 @@ TEST_P(WholeRun, ReportLinesAndResultsAgreeWithHandWorkAndClosedForms) {
     EXPECT_AGREE(cell(fw, 2 * flanged[0]), end2 * wear[flanged[0]] / wear[0], "flange wear II");
   }
 
-  // A life factor is modified over basic life; the original LP bearing life is
-  // (Lo^-e + Li^-e)^(-1/e), e = 10/9 (Lundberg and Palmgren, 1947).
+  // Factors modify basic life; life (Lo^-e + Li^-e)^(-1/e), e = 10/9 (Lundberg, Palmgren 1947).
   const int cap = r.at("Dynamic Capacities", op), basic = r.at("Basic Life (Hours)", op), mod = r.at("Modified Life with", op);
   for (const char* model : {" Original LP", "  Current LP", "          VK", "          IH"}) {
     const std::string &bl = l[r.at(model, basic)], &ml = l[r.at(model, mod)], &fl = l[r.at(model, r.at("Life Modification Factors with", op))];
@@ -318,8 +313,7 @@ TEST_P(WholeRun, ReportLinesAndResultsAgreeWithHandWorkAndClosedForms) {
     }
   }
 
-  // Traction curves: slide/roll from 0 in equal steps of at least 0.15 / 40, isothermal film free of
-  // slip, net film = film x reduction; dry, below the transition: slope x slide/roll x rolling speed.
+  // Traction: slide/roll steps >= 0.15/40; film x reduction; dry: slope x slide/roll x speed.
   const int tc = r.find("Traction Curves for Rolling Element #", res);
   for (int n = 0, j = tc < 0 ? 0 : heaviest(tc, 42); tc >= 0 && n < 41 && l[tc + 7 + n].find("***") == std::string::npos; ++n) {
     const std::string& c = l[tc + 7 + n];
@@ -357,7 +351,7 @@ TEST_P(WholeRun, ReportLinesAndResultsAgreeWithHandWorkAndClosedForms) {
     }
   }
 
-  // Zero clearance, radial load: delta = delta_max cos psi, Q = K delta^1.5 = Qmax cos^1.5 psi (Stribeck).
+  // Zero clearance, radial: delta_max cos psi, Q = K delta^1.5 = Qmax cos^1.5 psi (Stribeck).
   for (int i = 1; k.law == kStribeck && i <= nre; ++i) {
     const double c = std::cos(cell(r.row(te, i), 1).v * M_PI / 180.0);
     EXPECT_EQ(cell(r.row(t1, i), 2).v, 0.0);
