@@ -1,6 +1,5 @@
-// The stages after the input (defaults, unit labels, scale factors, input checks): masses and
-// inertias, life constants (docs/LIFE-CONSTANTS.md), groove geometry and scales by their laws,
-// every stop block of these stages line by line with exit status 1, and the limits that run.
+// Stages after the input: masses, inertias, life constants (docs/LIFE-CONSTANTS.md), groove
+// geometry and scales by their laws, every stop block (exit status 1), the limits that run.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,9 +17,8 @@ namespace {
 
 constexpr double kPi = std::numbers::pi;
 
-// A bearing as the input leaves it: 52100 element and races on material records, database
-// housing and shaft, all at room temperature, no lubricant; D 10 mm, pitch 70 mm, rollers
-// 10 mm long, cones 16 and 12 deg with the guide flange on the cone, envelope 40 x 100 mm.
+// 52100 element/races, database housing/shaft, room temperature, no lubricant; D 10 mm,
+// pitch 70 mm, rollers 10 mm, cones 16/12 deg (flange on cone), envelope 40 x 100 mm.
 struct Bearing {
   std::unique_ptr<Model> m = std::make_unique<Model>();
   std::ostringstream out;
@@ -55,10 +53,9 @@ struct Bearing {
 };
 
 TEST(ElementInertia, ClosedFormsAndIntegratedProfiles) {
-  // Sphere m = (pi/6) rho D^3, I = m D^2/10; cylinder (also a tapered roller between equal
-  // cones) m = rho pi D^2 L/4, I1 = m D^2/8, I2 = m (3 D^2/4 + L^2)/12. Frustum (cones 20, 16
-  // deg) and crowned rollers (arcs through the land edges): the profile integrated in thin
-  // disks (Simpson, 20000 steps); crowned forms within 0.35 de/D (mass), 2 de/D, de = L^2/8R.
+  // Sphere m = (pi/6) rho D^3, I = m D^2/10; cylinder (or tapered, equal cones) m = rho pi D^2 L/4,
+  // I1 = m D^2/8, I2 = m (3 D^2/4 + L^2)/12. Frustum (cones 20, 16 deg), crowned (arcs via land
+  // edges): Simpson, 20000 disks; crowned within 0.35 de/D (mass), 2 de/D, de = L^2/8R.
   const double rho = 7827.0, m1 = kPi / 6 * rho * 1e-6, m2 = rho * kPi * 1.5e-6 / 4;
   const double m4 = rho * kPi * 1e-6 / 4;
   const struct { int kbrg; double d, len, crown, land, taper, mass, i1, i2, tol; } cases[] = {
@@ -84,10 +81,9 @@ TEST(ElementInertia, ClosedFormsAndIntegratedProfiles) {
 }
 
 TEST(LifeConstants, SpotValuesOfTheLifeModels) {
-  // Point contact, c = 31/3, h = 7/3, e = 10/9 (VK: e c, no depth term): el = (2c - h + 1)/(c + 2
-  // - h) = 58/30, VK (2ec + 1)/(2 + ec) = 647/364; pexp 9, VK 364/30; qexp pexp/3; gexp -1/10;
-  // uexp -1/9; prexp (2 - h)/10; g1, g2, g3 = 3 - h, 3 - 2h, h - 2; original model qexp 3, el 1.8,
-  // 24640060 (line 4, 50/27, 198063000). Kappa factors: the table of docs/LIFE-CONSTANTS.md.
+  // Point: c = 31/3, h = 7/3, e = 10/9; el = (2c-h+1)/(c+2-h) = 58/30, VK (2ec+1)/(2+ec) = 647/364;
+  // pexp 9, VK 364/30; qexp pexp/3; gexp -1/10; uexp -1/9; prexp (2-h)/10; g1..g3 = 3-h, 3-2h, h-2;
+  // original qexp 3, el 1.8, 24640060 (line 4, 50/27, 198063000). Kappa: LIFE-CONSTANTS.md.
   const struct { double point, line; } values[] = {
       {58.0 / 30, 52.0 / 27}, {647.0 / 364, 593.0 / 337}, {9.0, 8.1}, {364.0 / 30, 337.0 / 30}, {3.0, 4.05}, {-0.1, -1.0 / 9}, {-1.0 / 9, -10.0 / 81}, {-1.0 / 30, -4.0 / 27}, {2.0 / 3, 2.0 / 3}, {-5.0 / 3, -5.0 / 3}, {1.0 / 3, 4.0 / 3}, {3.0, 4.0}, {1.8, 50.0 / 27}, {24640060.0, 198063000.0}, {3.30176, 3.30176}, {4.00468, 4.00468}, {3.10491, 3.10491}, {3.74029, 3.74029}, {2.08981, 2.08981}, {2.51940, 2.51940}};
   for (int kbrg : {1, 2}) {
@@ -107,9 +103,8 @@ TEST(LifeConstants, SpotValuesOfTheLifeModels) {
     const double race[] = {f.shearexplp(1), f.depthexplp(1), f.depthexpih(1), f.fcvk(1), f.fcih(1), f.ckapaptlp(1), f.ckapalnvk(1), f.elvk(1), f.pexplp(1), f.pexpih(1), f.qexpih(1), f.gexpvk(1), f.uexplp(1), f.prexplp(1), f.prexpvk(1), f.g2explp(1), f.g3expih(1), f.egvk(1), f.fconlp(1)};
     for (std::size_t k = 0; k < std::size(race); ++k) EXPECT_EQ(element[k], race[k]) << k;
   }
-  // Silicon nitride (code 150) changes only the element: c_re = 16 e + h - 2 = 163/9, the LP
-  // point capacity times 1.00912067. English units: E0 in psi, a capacity of length exponent
-  // el in lbf/in^el.
+  // Si3N4 (150) changes only the element: c_re = 16 e + h - 2 = 163/9, LP point capacity x
+  // 1.00912067. English: E0 in psi, capacity in lbf/in^el.
   Bearing si(1), en(1, 2);
   si->options.kremat = en->options.kremat = 150;
   si.defaults();
@@ -121,10 +116,8 @@ TEST(LifeConstants, SpotValuesOfTheLifeModels) {
 }
 
 TEST(SetDefaults, ElasticConstantsContactModelsAndLifeFactors) {
-  // Silicon nitride element on steel races: er = em0/(compliance of the pair), 52100 reference
-  // em0 = 2 (1 - 0.277^2)/2.0133e11. STLE factors: M-50 (6) 2.0, vacuum arc remelting (4) 3.0,
-  // exp(0.1 (62 - 60)); Si3N4 (51) 6.0, VIM-VAR (7) 6.0, 58 HRC 1.0; code 0 none. Shear limit
-  // sqrt(2)/3 of the von Mises limit.
+  // Si3N4 on steel: er = em0/compliance, em0 = 2 (1 - 0.277^2)/2.0133e11; STLE M-50 (6) 2.0, VAR
+  // (4) 3.0, e^(0.1 (62-60)); Si3N4 (51) 6.0, VIM-VAR (7) 6.0, 58 HRC 1.0; 0 none; shear sqrt(2)/3.
   Bearing r(1);
   auto& p = r->matprop;
   p.reem = 3.17e11, p.repr = 0.23, p.reh = 58.0, p.revm = 1.5e9;
@@ -140,9 +133,8 @@ TEST(SetDefaults, ElasticConstantsContactModelsAndLifeFactors) {
   EXPECT_EQ(f.facprod(2), 0.0);
   EXPECT_NEAR(f.facprodre, 36.0, 1e-14);
   EXPECT_NEAR(r->matprop.resl, 707106781.18654752, 1e-6);
-  // Point contact (0) for balls and crowned rollers, line contact (1) for straight or
-  // flat-landed ones; the original model of a crowned cylindrical roller takes the line form.
-  // RMS slope h_mm^0.7393/0.02683: 2e-4 mm gives 0.0686643, a smooth surface 0.
+  // Point (0) for balls and crowned, line (1) for straight/flat-landed; original crowned cylinder:
+  // line. RMS slope h_mm^0.7393/0.02683: 2e-4 mm gives 0.0686643, smooth 0.
   const struct { int kbrg; double crown, land; int k1, k2; } models[] = {
       {1, 1e10, 0.0, 0, 0}, {3, 0.04, 0.0, 0, 0}, {5, 0.2, 0.0, 0, 0}, {2, 0.5, 0.0, 1, 0}, {2, 1e10, 0.0, 1, 1}, {2, 0.5, 0.004, 1, 1}, {4, 0.5, 0.0, 0, 0}, {4, 1e10, 0.0, 1, 1}};
   for (const auto& c : models) {
@@ -156,9 +148,8 @@ TEST(SetDefaults, ElasticConstantsContactModelsAndLifeFactors) {
 }
 
 TEST(BallGeometry, GroovesLeaveTheClearanceAndTheAngleRoundTrips) {
-  // cos a0 = (B - c/2)/A, A = (f1 + f2 - 1) D, B = D ((f1 - 1/2) + (f2 - 1/2) cos s), s the
-  // inner shim angle, sin s = shim/(D (2 f2 - 1)); end play 2 A sin a0 less the shim; groove
-  // radii f D, centres shim/2 off the middle. The angle round-trips through the clearance.
+  // cos a0 = (B - c/2)/A, A = (f1 + f2 - 1) D, B = D ((f1 - 1/2) + (f2 - 1/2) cos s), sin s =
+  // shim/(D (2 f2 - 1)); end play 2 A sin a0 - shim; groove radii f D, centres shim/2 off middle.
   const struct { double f1, f2, angle, shim2; } cases[] = {
       {0.52, 0.52, 0.0, 0.0}, {0.52, 0.52, 15.0, 0.0}, {0.53, 0.515, 40.0, 0.0}, {0.52, 0.52, 0.0, 2.0e-4}, {0.5000001, 0.5000001, 5.0, 0.0}, {0.52, 0.52, 90.0, 0.0}};
   for (const auto& c : cases) {
@@ -192,8 +183,7 @@ TEST(BallGeometry, GroovesLeaveTheClearanceAndTheAngleRoundTrips) {
 }
 
 TEST(SphericalGeometry, ClearanceIsTheRadialTravelToBothRaceSpheres) {
-  // Race sphere radii 2 R f; a radial travel of half the diametral clearance brings the sphere
-  // centres (outer on the axis) Ro + Ri - D apart. Pitch and clearance round-trip.
+  // Sphere radii 2 R f; radial travel c/2 puts centres (outer on axis) Ro + Ri - D apart.
   for (double f2 : {0.51, 0.505}) {
     Bearing a(3), b(3);
     a->brggeom.racecurfac(2) = b->brggeom.racecurfac(2) = f2, a->brggeom.freeintcls = 0.0;
@@ -209,11 +199,9 @@ TEST(SphericalGeometry, ClearanceIsTheRadialTravelToBothRaceSpheres) {
 }
 
 TEST(ScalesAndLabels, ScalesCarryTheirUnitsAndLabelsTheLifeExponents) {
-  // sforce the largest applied force (100 lbf = 444.82216 N without one; moments do not
-  // count), slen D/2, stime^2 g_c sforce = m slen (g_c 386.088 lbm in/(lbf s^2) in English
-  // units); each derived factor is the unit its quantity carries, angular velocity in rpm.
-  // Labels right-justified; straight rollers' exponents el = 50/27, element LP 52/27 and
-  // eg = 3 - h = 2/3 truncated to three decimals, asterisks beyond one digit.
+  // sforce the largest force (none: 100 lbf = 444.82216 N; moments excluded), slen D/2,
+  // stime^2 g_c sforce = m slen (English g_c 386.088 lbm in/(lbf s^2)); factors in units, rpm.
+  // Labels right-justified; straight rollers el = 50/27, LP 52/27, eg = 3 - h = 2/3 to 3 decimals.
   const struct { int kunit; double fy, fz, sforce; } cases[] = {
       {1, -500.0, 200.0, 500.0}, {1, 0.0, 0.0, 444.82216}, {2, 0.0, 0.0, 100.0}};
   for (const auto& k : cases) {
@@ -265,9 +253,7 @@ void lubricant(Model& m) {
 const std::string kLub = "|Execution terminating due to invalid lubricant data on the ";
 
 TEST(SetupStops, EveryBlockWithExitStatusOneAndTheLimitsThatRun) {
-  // Each case changes the bearing before stage `at` and stops in `stage` (-1: runs through with
-  // an empty report). Free constraints with an exactly zero load or moment warn, with their
-  // digit, before a failing check (1e-30 does not warn).
+  // Change before `at`, stop in `stage` (-1: runs clean); 0 (not 1e-30) free loads warn first.
   std::string warn;
   for (const char* k : {"1", "2", "3", "4", "5"})
     warn += "|WARNING|-------|Check constraints on input data Record 3.3|When the applied load or moment is zero on Record 9.1,|then the corresponding constraint flag on Record 3.3 is|generally set =1, unless an equilibrium solution is|required with zero force or moment.||This warning is generated by constraint kFS" + std::string(k) + " on Record 3.3.||If an equilibrium solution cannot be obtained under zero|load or moment then set the corresponding constraint to 1|and rerun with prescribed displacement or misalignment|on Record 9.1.|||";
@@ -280,19 +266,17 @@ TEST(SetupStops, EveryBlockWithExitStatusOneAndTheLimitsThatRun) {
       {1, 0, 0, SET(g.freeconang = 95.0), H + "Free contact angle on input Record 5A is greater than 90 deg|Free Contact Angle =   9.5000E+01 deg||"},
       {1, 0, 0, SET(g.shimthkns(1) = -1e-4), H + "Negative shim thickness on input Record 5A|Outer Race Shim Thickness =  -1.0000E-04|Inner Race Shim Thickness =   0.0000E+00|The shim thickness must be zero (no shim) or positive.||"},
       {1, 0, 0, SET(g.shimthkns(1) = 5e-4), H + "Shim thickness on input Record 5A is greater than|Ball Diameter x (2 x Race Cur Factor - 1)|Outer Race Shim Thickness =   5.0000E-04|Ball Dia x (2 f - 1)      =   4.0000E-04||"},
-      // Spherical rollers: R 0.04, f 0.51 (Ro = 0.0408), a0 10 deg. Sphere centres e apart on
-      // the contact line, e = sqrt(Dc^2 - (c/2)^2 sin^2 a0) - (c/2) cos a0, Dc = Ro + Ri - D
-      // = 0.0716, pitch e cos a0: -8.41538e-3 for c = 0.16; the gap Dc - e for c = -4e-3 is
-      // -1.96877e-3 and c1 = (1 - gap/(2 Ro)) cos a0 = 1.0085683.
+      // Spherical: R 0.04, f 0.51 (Ro = 0.0408), a0 10 deg; centres e apart, e = sqrt(Dc^2 -
+      // (c/2)^2 sin^2 a0) - (c/2) cos a0, Dc = Ro + Ri - D = 0.0716; pitch e cos a0 = -8.41538e-3
+      // (c = 0.16); c = -4e-3: gap Dc - e = -1.96877e-3, c1 = (1 - gap/(2 Ro)) cos a0 = 1.0085683.
       {3, 0, 0, SET(g.pitchdia = g.freeintcls = 0.0), H + "Both pitch diameter and free internal clearance|cannot be zero in spherical roller bearing.||"},
       {3, 0, 0, SET(g.freeconang = 95.0), H + "Free contact angle" + kSph + "must be less than 90 deg|Free Contact Angle =   9.5000E+01 deg||"},
       {3, 0, 0, SET(g.freeintcls = 0.16), H + "No positive pitch diameter" + kSph + "Pitch Diameter          =  -8.4154E-03|Free Int Clearance      =   1.6000E-01|Outer Race Radius       =   4.0800E-02|The pitch diameter, given or from the clearance, must be greater than zero.||"},
       {3, 0, 0, SET(g.freeintcls = -4e-3), H + "Free internal clearance on the spherical roller geometry record|gives no no-load contact angle|Free Int Clearance      =  -4.0000E-03|Cosine of contact angle =   1.0086E+00||"},
       {3, 0, 0, SET(g.brecrn = 0.0), H + "Invalid roller crown radius" + kSph + "Roller Crown Radius =   0.0000E+00|The crown radius of a spherical roller must be greater than zero.||"},
       {3, 0, 0, SET(g.brecrn = 0.004), H + "Roller longer than twice its crown radius" + kSph + "Roller Length       =   1.0000E-02|Roller Crown Radius =   4.0000E-03|The crown arc cannot span the roller length.||"},
-      // Spherical tapered: the generatrix L/cos 2 deg = 1.0006095e-2 exceeds 2 x 5.0015e-3;
-      // the crown crest lies rm/cos b + L'^2 (1 + L'^2/(4 R^2))/(2 R) = 6.887896e-3 from the
-      // axis (rm = D/2 - (L/2) tan b, L' = (L/2)/cos b), beyond R = 6.88e-3.
+      // Spherical tapered: L/cos 2 deg = 1.0006095e-2 > 2 x 5.0015e-3; crest rm/cos b + L'^2 (1 +
+      // L'^2/(4 R^2))/(2 R) = 6.887896e-3 (rm = D/2 - (L/2) tan b, L' = (L/2)/cos b) > R = 6.88e-3.
       {5, 0, 0, SET(g.brecrn = 0.0050015), H + "Roller longer than twice its crown radius" + kSphTap + "Roller Length       =   1.0000E-02|Roller Crown Radius =   5.0015E-03|The crown arc cannot span the roller length.||"},
       {5, 0, 0, SET(g.brecrn = 0.00688), H + "Roller crown radius too small" + kSphTap + "Roller Crown Radius        =   6.8800E-03|Crown crest to roller axis =   6.8879E-03|The crown centre must lie beyond the roller axis.||"},
       {5, 0, 0, SET(g.racetaper(1) = 12.0; g.racetaper(2) = 16.0), H + "For spherical tapered bearings outer race cone angle|must be greater than inner race cone angle.||Specified data: Outer race cone angle =  1.20000E+01 deg|                Inner race cone angle =  1.60000E+01 deg||"},
@@ -310,10 +294,9 @@ TEST(SetupStops, EveryBlockWithExitStatusOneAndTheLimitsThatRun) {
       {1, 2, 2, [](Model& m) { m.opcond.appload(1) = 3e205; }, "|Execution terminating due to applied loads beyond the range of the computation|Largest Applied Force    =  3.00000+205    (N)|Rolling Element Diameter =  1.00000E-02  (m)|Rolling Element Mass     =  4.09821E-03   (kg)|The scales of the non-dimensional form cannot be formed: check the|applied loads on Record 9.1 and their unit.||"},
       {1, 0, 3, SET(g.racecurfac(2) = 0.51; g.freeintcls = 5e-4), "|Execution terminating due to unrealistic bearing geometry on Input Data Rec 5A|Ball Diameter         =   1.0000E-02  (m)|Outer Race Cur Factor =   5.2000E-01|Inner Race Cur Factor =   5.1000E-01|Free Int Clearance    =   5.0000E-04  (m)|Results in unrealistic Free Contact Angle...||"},
       {2, 0, 3, SET(g.brelen = 0.5; g.brecenlen = 0.625), "|Execution terminating due to invalid bearing geometry on Input Data Rec 5B.1|Roller Length         =   5.0000E-01 (in)|Roller Central Length =   6.2500E-01 (in)|Central length cannot be greater than overall length.||", 2},
-      // Tapered: guide flange angle within -b and asin(slen/R_end) - b = 3.73917 deg (only the
-      // cone's when both have one); thrust of the radial load |Fr| tan(16 deg) = 1433.727 N, and
-      // the centrifugal thrust n m W^2 (A - L/2) sin(14 deg) tan(16 deg)/4 = 13.54756 N of mean
-      // race speed W = 3000 rpm, frustum mass m = 5.727969e-3 kg, apex distance A = 0.1431813 m.
+      // Tapered: flange angle in -b, asin(slen/R_end) - b = 3.73917 deg (cone's if both); thrust
+      // |Fr| tan(16 deg) = 1433.727 N; centrifugal n m W^2 (A - L/2) sin(14 deg) tan(16 deg)/4
+      // = 13.54756 N, W = 3000 rpm, frustum m = 5.727969e-3 kg, A = 0.1431813 m.
       {4, 0, 3, SET(g.racetaper(2) = 16.0), kCone + "1.60000E+01 deg|                Inner race cone angle =  1.60000E+01 deg||"},
       {5, 3, 3, SET(g.racetaper(2) = 16.0), kCone + "1.60000E+01 deg|                Inner race cone angle =  1.60000E+01 deg||"},
       {4, 0, 3, SET(g.breendrad(1) = 0.2), kEnd + "be greater than |zero and less than the apex distance.||Specified end radius   =  2.00000E-01  (m)|Computed apex distance =  1.43181E-01  (m)||"},
@@ -330,11 +313,10 @@ TEST(SetupStops, EveryBlockWithExitStatusOneAndTheLimitsThatRun) {
       {1, 3, 3, [](Model& m) { lubricant(m), m.tracprop.strparam = -0.5; }, kLub + "film and starvation record|Starvation Parameter     =  -5.0000E-01|This value must not be negative.||"},
       {1, 3, 3, [](Model& m) { lubricant(m), m.tracprop.thercondlub(1) = 0.0; }, kLub + "lubricant property record|Thermal Conductivity     =   0.0000E+00|This value must be positive.||"},
       {1, 3, 3, [](Model& m) { lubricant(m), m.tracprop.tracviscoeff(4) = -0.01; }, kLub + "traction-viscosity record|tracTemp-Viscosity Coeff =  -1.0000E-02|This value must not be negative.||"},
-      // The limits themselves run: every type as set up, a crown arc spanning the roller, a
-      // roller just short of its apex, a crown centre just beyond the axis, factors just above
-      // 0.5, clearance (2 f1 - 1) D, a land as long as the roller, a solid inner ring, a speed
-      // (limit 954929.7 rpm for 2e11 Pa, 8000 kg/m^3, r 50 mm) and a thermal strain (0.999)
-      // just inside, the largest load the scales hold, an outer flange angle not tested.
+      // Limits that run: every type, crown arc over the roller, roller just short of apex,
+      // crown centre just past the axis, factors just over 0.5, clearance (2 f1 - 1) D, full land,
+      // solid inner ring; just inside: speed (954929.7 rpm at 2e11 Pa, 8000 kg/m^3, r 50 mm),
+      // thermal strain (0.999), largest load the scales hold; an untested outer flange angle.
       {1, 0, -1, SET(), ""}, {2, 0, -1, SET(), ""}, {3, 0, -1, SET(), ""}, {4, 0, -1, SET(), ""},
       {5, 0, -1, SET(), ""}, {2, 0, -1, SET(g.brecrn = 0.005), ""},
       {4, 0, -1, SET(g.brelen = 0.14; g.brgbore = 0.02), ""}, {5, 0, -1, SET(g.brecrn = 0.00689), ""},

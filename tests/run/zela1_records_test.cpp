@@ -1,6 +1,4 @@
-// Input stage: echo forms of the listing, the variable every item lands in, the records each
-// option reads, copies and documented initial values of blank items, start constants, the size
-// scatter, and every stop of the input stage with its exact text and exit status.
+// Input stage: echo forms, item variables, records, blank-item values, size scatter, every stop.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -28,8 +26,7 @@ struct Read {
   std::size_t values = 0;  // values that "@n" stood for
 };
 
-// Start constants and the record reader only (no later stage) on DATA.txt = data; "@n" in the
-// data stands for the next n values of the sequence 1.5, 2.5, ...
+// Start constants and record reader only, DATA.txt = data; "@n" = next n of 1.5, 2.5, ...
 Read readInput(const std::string& data, void (*preset)(Model&) = nullptr) {
   Read r;
   std::string text;
@@ -54,9 +51,8 @@ Read readInput(const std::string& data, void (*preset)(Model&) = nullptr) {
   return r;
 }
 
-// Echo forms: 3 blanks, the label in 12 columns, then I4 integers (I3 for Record 10.0), E11.4
-// reals nine to a line with the rest after 15 blanks, all on one line for the material records
-// (the shaft's first four only), the spherical tapered record in the free form.
+// Echo: 3 blanks, label in 12 columns, I4 (I3 for Record 10.0), E11.4 nine a line, rest after 15
+// blanks; material records on one line (shaft: first four), spherical tapered in free form.
 TEST(InputRecords, ListingShowsEveryRecordInItsEchoForm) {
   const Read r = readInput(zqtest::readSource("examples/ball-variations-si.txt"));
   ASSERT_EQ(r.lines.size(), 31u) << r.console;
@@ -84,9 +80,7 @@ std::string head(int kbrg, int nre, const std::string& flags = "0 0 0 0 0 0 0 0"
 }
 std::string ballInput(const std::string& tail) { return head(1, 9) + kBall + kOperating + tail; }
 
-// Each record read with a different value in every item (item n holds n + 0.5), every item
-// looked up in the variable it must fill (null: only listed). Two items sent to each other's
-// variables, or one to a wrong index, fail here.
+// Item n holds n + 0.5, checked in the variable it fills (null: listed only); swaps fail.
 using Vars = std::vector<double*>;
 #define VARS(...)                                                                        \
   [](Model& m) -> Vars {                                                                 \
@@ -113,8 +107,7 @@ TEST(InputRecords, EveryItemLandsInItsVariable) {
       {kRec1 + "R32 1 1 9 0 0 0 0 0 0 0 0\nR33 0 1 0 1 1 0 1 1 1 1 1\n" + kEnvelope + kBall +
            "REM @8\nRACE1 @8\nRACE2 @8\nHSG @5\nSHF @5\n" + kTail,
        VARS(&p.reden, &p.reem, &p.repr, &p.recte, &p.reesl, &p.reh, &p.rewc, &p.revm, &p.raceden(1), &p.raceem(1), &p.racepr(1), &p.racecte(1), &p.raceesl(1), &p.raceh(1), &p.racewc(1), &p.racevm(1), &p.raceden(2), &p.raceem(2), &p.racepr(2), &p.racecte(2), &p.raceesl(2), &p.raceh(2), &p.racewc(2), &p.racevm(2), &p.hsngden, &p.hsngem, &p.hsngpr, &p.hsngcte, &p.hsngtc, &p.shftden, &p.shftem, &p.shftpr, &p.shftcte, &p.shfttc)},
-      // The user lubricant's viscosity coefficients go to the slots 1, 4 and 7 of the
-      // exponential law; the traction viscosity's to 1 and 4.
+      // User lubricant viscosity coefficients: slots 1, 4, 7 of the exponential law; traction 1, 4.
       {ballInput("R100 9 7 8\nRTC @4\nFILM @2\nLNAME 'Target oil'\nLPROP @8\nTVIS @3\n"),
        VARS(&r(1, 1), &r(2, 1), &r(3, 1), &r(4, 1), &t.reracefilm(1), &t.strparam, &t.reftv, &t.refvis, &t.viscoeff(1), &t.viscoeff(4), &t.viscoeff(7), &t.thercondlub(1), &t.denlub, &t.spheatlub, &t.reftracvis, &t.tracviscoeff(1), &t.tracviscoeff(4))},
   };
@@ -126,8 +119,7 @@ TEST(InputRecords, EveryItemLandsInItsVariable) {
     ASSERT_EQ(vars.size(), r.values) << c.text;
     for (std::size_t i = 0; i < vars.size(); ++i)
       if (vars[i]) { EXPECT_EQ(*vars[i], i + 1.5) << "item " << i + 1 << " of " << c.text; }
-    // Copies made while reading: the land limits serve as central lengths, both races get the
-    // traction-curve input and the film value.
+    // Copies: land limits as central lengths; both races get traction-curve input and film value.
     const auto& g = r.m->brggeom;
     const auto& t = r.m->tracprop;
     for (int j = 1; j <= 2; ++j) EXPECT_EQ(g.racecenlen(j), g.racelandlmt(j));
@@ -135,9 +127,8 @@ TEST(InputRecords, EveryItemLandsInItsVariable) {
     EXPECT_EQ(t.reracefilm(2), t.reracefilm(1));
     EXPECT_EQ(t.viscoeff(2) + t.tracviscoeff(2), 0.0);
   }
-  // Codes of Records 3.2 and 3.3: the imperfection flags also stand for the split races'
-  // second halves; rollers are race controlled; a material record sets the life-model codes of
-  // its material (1, 2). Diameter lists: element 10 r + k on record r + 1.
+  // Records 3.2/3.3: imperfection flags cover split races' second halves; rollers race controlled;
+  // a material record sets its life codes (1, 2). Diameter lists: element 10 r + k on record r + 1.
   const auto r = readInput(kRec1 + "R32 1 3 17 4 2 5 6 1 0 0 1\nR33 21 22 23 24 25 26 1 1 103 104 105\n" + kEnvelope + "SPH 0.0095 0.0342 0.01 5E-4 5E-4 0.06 3.5E-5 0.515 0.51 10 0 0\nFLNG 10*0\nDIA @10\nDIA @10\nDIA @10\nDIA @10\nIMP1 6*0\nIMP2 6*0\nREM 8*0\nRACE1 8*0\n" + kTail + "FTC 5*0\n");
   ASSERT_EQ(r.status, 0) << r.console;
   const auto& o = r.m->options;
@@ -151,9 +142,8 @@ TEST(InputRecords, EveryItemLandsInItsVariable) {
 }
 
 TEST(InputRecords, ItemsLeftBlankKeepTheirDocumentedInitialValues) {
-  // A slash after the Record 3.3 label keeps all five constraints held and the codes 0; one
-  // after the room temperature keeps the velocity orientation 180 deg; the lubricant name is
-  // "None"; raceways and roller ends stay straight (1e10) until a record gives a radius.
+  // Slash after Record 3.3 label: five constraints held, codes 0; after room temperature: velocity
+  // orientation 180 deg; lubricant "None"; raceways and roller ends straight (1e10) by default.
   const auto s = readInput(kRec1 + "R32 1 1 9 0 0 0 0 0 0 0 0\nR33 /\n" + kEnvelope + kBall +
                            "FITS 293 /\nR91 1 0 0 0 0 0\nMOM 8*0\nTEMP 5*300\nR100 -1 0 0\n");
   ASSERT_EQ(s.status, 0) << s.console;
@@ -189,8 +179,7 @@ TEST(InputRecords, StartConstantsAndClearedMemories) {
   constexpr double pi = std::numbers::pi;
   EXPECT_EQ(std::vector<double>({c.one2, c.one3, c.one4, c.one5, c.one6, c.one7, c.one8, c.one9, c.one10, c.cang, c.tpi, c.pi2, c.tempc, c.s2pi}),
             std::vector<double>({1.0 / 2, 1.0 / 3, 1.0 / 4, 1.0 / 5, 1.0 / 6, 1.0 / 7, 1.0 / 8, 1.0 / 9, 1.0 / 10, 180.0 / pi, 2.0 * pi, pi / 2.0, 1.8, std::sqrt(2.0 * pi)}));
-  // Against the unit definitions (inch 0.0254 m, pound-mass 0.45359237 kg, pound-force
-  // 4.4482216 N, rankine 1/1.8 K) to the five figures the stored factors share.
+  // Units: in 0.0254 m, lbm 0.45359237 kg, lbf 4.4482216 N, R 1/1.8 K; to the shared five figures.
   const double in = 0.0254, lbm = 0.45359237, lbf = 4.4482216;
   for (const double r : {c.denc * lbm / (in * in * in), c.pressc * lbf / (in * in), c.visc * lbf / (in * in), c.thercondc * lbf * 1.8, c.spheatc * in * lbf * 1.8 / lbm})
     EXPECT_NEAR(r, 1.0, 2e-5);
@@ -199,9 +188,8 @@ TEST(InputRecords, StartConstantsAndClearedMemories) {
   EXPECT_EQ(m.matprop.rem.str() + m.matprop.racem(2).str() + m.matprop.hsngm.str() + m.matprop.shftm.str(), std::string(40, ' '));
 }
 
-// Size scatter: the four series are one repeatable sequence of standard-normal quantiles
-// shifted by one element each (element i's length deviate is element i + 1's diameter
-// deviate), scaled by their RMS values; slots above nre get no variation.
+// Size scatter: one repeatable standard-normal quantile sequence shifted one element per series
+// (i's length deviate = i + 1's diameter deviate), times RMS; slots above nre unvaried.
 TEST(InputRecords, SizeScatterIsOneShiftedQuantileSequence) {
   for (int kbrg : {1, 4}) {
     auto m = std::make_unique<Model>();
@@ -220,8 +208,7 @@ TEST(InputRecords, SizeScatterIsOneShiftedQuantileSequence) {
   }
 }
 
-// Through the built program: exit status, console text and the end of PRINT.txt. A Record 3.2
-// check stops before Record 3.3 (unreadable here) is read.
+// Built program: exit status, console, end of PRINT.txt; a Record 3.2 check stops before 3.3.
 TEST(InputRecords, StopsWithTheirTextsAndExitStatus) {
   const std::string blk = "\n\n     Execution terminating in Zela1 \n\n\n     ";
   const std::string nre = "\n     The number of rolling elements on Record 3.2 must be 1 to 40.\n\n\n\n";

@@ -1,8 +1,6 @@
-// Material database and per-race material constants: every database row against the tabulated
-// material data, each property at one temperature interpolated by hand; the parts' copies and
-// their English conversion by independent factors (NIST: 1 psi = 6894.757 Pa, 1 lbm/in^3 =
-// 27679.90 kg/m^3, 1 lbf = 4.448222 N, 1 in = 0.0254 m, 1 R = 1/1.8 K); the per-race contact,
-// limit, thermal and wear constants worked out by hand; the stop blocks and their exit status.
+// Material database and per-race constants: each row vs tabulated data at one temperature; copies
+// and English conversion (NIST: 1 psi = 6894.757 Pa, 1 lbm/in^3 = 27679.90 kg/m^3, 1 lbf = 4.448222
+// N, 1 in = 0.0254 m, 1 R = 1/1.8 K); hand-worked race constants; stop blocks and exit status.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -25,12 +23,10 @@ void expectRel(double got, double want, double rel, const std::string& what) {
   EXPECT_NEAR(got, want, std::abs(want) * rel) << what;
 }
 
-// A row of the material data at tK (K): density (kg/m^3), E (Pa), Poisson's ratio, k (W/(m K)),
-// expansion (1/K), c (J/(kg K)), strain limit, HRC, wear coefficient, von Mises limit (Pa), life
-// material and process codes. Table values linear between the bracketing points (10 digits),
-// clamped at the ends (52100 at 200 and 1500 K); E of 102, 120, 121, 122: 2.034e11, 2.208e11,
-// 2.091e11 (1 - 0.00091752313 (T - 294)), their von Mises limit scaled alike; Armalon 1.82e10 -
-// 1.22e10 (T - 61)/232. No von Mises limit or life codes in the data ("-"): 0 and 0/0.
+// Row at tK (K): density (kg/m^3), E (Pa), nu, k (W/(m K)), expansion (1/K), c (J/(kg K)), strain
+// limit, HRC, wear, von Mises (Pa), life codes. Linear between points (10 digits), clamped (52100:
+// 200, 1500 K); E of 102, 120, 121, 122: 2.034e11, 2.208e11, 2.091e11 (1 - 0.00091752313 (T-294)),
+// von Mises alike; Armalon 1.82e10 - 1.22e10 (T - 61)/232. "-" in the data: 0 and 0/0.
 struct Row {
   int code;
   double tK;
@@ -75,9 +71,8 @@ const Row kRows[] = {
     {207, 400, "Teflon (PTFE)", 2160, 4.96e8, 0.496, 0.2722916667, 1.3696e-4, 1279.090909, 0.01, 58, 1e-4, 0, 0, 0},
 };
 
-// Five parts (element, race 1, race 2, housing, shaft) of the given codes and temperatures (K,
-// or R for English input); the report captured. input(): a part's properties given on the
-// input (code 1): 0 element, 1 and 2 races, 3 housing, 4 shaft.
+// Parts (element, races 1, 2, housing, shaft) of given codes and temperatures (K, or R if English);
+// report captured. input(): code-1 properties: 0 element, 1 and 2 races, 3 housing, 4 shaft.
 struct Parts {
   std::unique_ptr<Model> m = std::make_unique<Model>();
   std::ostringstream out;
@@ -120,9 +115,8 @@ TEST(MaterialTable, EveryRowHoldsTheTabulatedPropertiesAtItsTemperature) {
 }
 
 TEST(MaterialParts, EachPartGetsItsRowAtItsTemperatureAndEnglishUnitsByTheUnitFactors) {
-  // Si3N4 element, then C1045 (no von Mises limit, no life codes: nothing is carried over from
-  // the element), M-50 VIMVAR at 394 K, 4340 at 408 K and an input shaft; English input at the
-  // same absolute temperatures (R = 1.8 K) and with the same shaft numbers, kept as given.
+  // Si3N4 element, C1045 (no von Mises or life codes, none carried over), M-50 VIMVAR 394 K,
+  // 4340 408 K, input shaft; English at the same absolute temperatures (R = 1.8 K), same shaft.
   Parts si(1, {150, 110, 102, 111, 1}, {300, 300, 394, 408, 300});
   Parts en(2, {150, 110, 102, 111, 1}, {540, 540, 709.2, 734.4, 540});
   for (Parts* p : {&si, &en}) p->input(4, 7800, 2.1e11, -0.2, 0), zela7::zela7(*p->m);
@@ -157,8 +151,7 @@ TEST(MaterialParts, EachPartGetsItsRowAtItsTemperatureAndEnglishUnitsByTheUnitFa
 }
 
 TEST(MaterialStops, EveryRefusedMaterialStopsWithItsBlock) {
-  // Race 2 code and temperature, the part given input properties (-1 none) and its values; the
-  // whole block, or (after "...") the record it names.
+  // Race 2 code, temperature, input part (-1 none), values; whole block or ("...") its record.
   struct Case {
     int kunit, code;
     double t;
@@ -204,8 +197,7 @@ TEST(MaterialStops, EveryRefusedMaterialStopsWithItsBlock) {
     const bool part = c.report.starts_with("...");
     EXPECT_TRUE(part ? f.out.str().find("on the " + c.report.substr(3)) != std::string::npos : f.out.str() == c.report) << f.out.str();
   }
-  // The limits pass: nu = 0.5 and just above -1, a small hardness, the softening steel just
-  // short of its zero modulus.
+  // Limits pass: nu = 0.5, just above -1, small hardness, softening steel short of zero modulus.
   Parts ok(1, {100, 100, 120, 111, 111}, {300, 300, 1383, 300, 300});
   ok.input(1, 7800, 2e11, 0.5, 1e-3), ok.input(4, 7850, 2e11, -0.999, 0);
   EXPECT_NO_THROW(zela7::zela7(*ok.m));
@@ -228,10 +220,9 @@ TEST(RaceMaterialConstants, HandValuesForRoundScalesInBothUnitSystems) {
     p.raceesl = {0.007, 0.007};
     zela71::zela71(*m);
     const double g = kunit == 1 ? 1.0 : 386.088, h = kunit == 1 ? 98066500.0 : 14223.344;
-    // Per race (and its second half): compliance sum of (1 - nu^2)/E; sforce ere/slen^2;
-    // 0.39 (4 sforce ere)^0.9/slen^1.8; 2 sforce ere/(pi slen^2); em0/ere; 4e8 (slen^2/sforce)
-    // 0.5; effusivities sqrt(pi 8000 450 10/pi) + sqrt(pi 500 (10/pi) 3200), from the densities
-    // as given; strain limit E slen^2/sforce; 2 x 1e-5/(h 60).
+    // Per race (and half): sum (1 - nu^2)/E; sforce ere/slen^2; 0.39 (4 sforce ere)^0.9/slen^1.8;
+    // 2 sforce ere/(pi slen^2); em0/ere; 4e8 (slen^2/sforce) 0.5; sqrt(pi 8000 450 10/pi) + sqrt(pi
+    // 500 (10/pi) 3200), given densities; strain limit E slen^2/sforce; 2 x 1e-5/(h 60).
     const double want[2][9] = {{9.1e-12, 3.64e-4, 1.091213787104204e-3, 2.3172959714179954e-4, 0.5, 5.0, 10000, 35, 2e-5 / (h * 60)},
                                {1.455e-11, 5.82e-4, 1.6647510037004622e-3, 3.7051270751793235e-4, 0.3127147766323024, 5.0, 4000, 17.5, 2e-5 / (h * 60)}};
     for (int j = 1; j <= 4; ++j) {
