@@ -1,5 +1,4 @@
-// Race contacts of one element at a prescribed pose: ball against Hertz theory, straight rollers against the
-// slice law, load derivatives against central differences, separation, strip ends, cone and crown geometry.
+// Race contacts at a set pose: Hertz, slice law, derivatives, separation, strip ends, geometry.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -45,9 +44,8 @@ TEST(HertzPoint, BallInGrooveMatchesHertzTheory) {
 }
 
 TEST(LineContact, SliceLawOverTheRollerAndStripEndsFromTheProfileScan) {
-  // A straight roller along a straight raceway at approach 2e-4: every slice carries the law's
-  // load per length q, the total is q times the generatrix between the corner radii, (brelen -
-  // corners) / cos(roller half angle); with a uniform load the life sum is Q itself.
+  // Straight roller, straight raceway, approach 2e-4: each slice carries q, total q (brelen -
+  // corners) / cos(half angle); uniform load: life sum is Q.
   for (BearingCase bc : {BearingCase::kCylindricalSi, BearingCase::kTaperedSi}) {
     auto b = bearing(bc, [](Model& m) { m.brggeom.brecrn = 1.0e10; });
     Model& m = b->m();
@@ -66,9 +64,8 @@ TEST(LineContact, SliceLawOverTheRollerAndStripEndsFromTheProfileScan) {
       EXPECT_NEAR(m.solutions.qcl(j, 1) / qt, 1.0, 1e-12);
     }
     if (bc == BearingCase::kTaperedSi) continue;
-    // Skewed, apart at its middle (-5e-5), pressed in at both ends: an old strip (-0.3, 0.3) fails the root search,
-    // the scan takes the profile ends, a pending record survives. The middle slice carries nothing; the mean
-    // load per length w = Q / L has the Hertz line contact's b = sqrt(2 c2 w / S), p = 2 w / (pi b).
+    // Skewed, -5e-5 mid, pressed at ends: strip (-0.3, 0.3) fails, scan takes profile ends,
+    // record kept; middle slice 0; w = Q/L: b = sqrt(2 c2 w/S), p = 2 w/(pi b).
     auto& e = m.errors;
     Pose p = pressIn(m, 1, -5.0e-5);
     p.u[4] = 0.05;
@@ -76,8 +73,7 @@ TEST(LineContact, SliceLawOverTheRollerAndStripEndsFromTheProfileScan) {
     const double q = contactAt(m, p), w = q / s.acl(1, 1), bw = std::sqrt(2.0 * m.constants.qrerace(2, 1) * w / s.cursum(1, 1));
     EXPECT_TRUE(e.ierind == 124 && e.numi == 1 && e.iarray(1) == 33 && q > 0.0 && s.conloaddis(m.revecs.ngm, 1, 1) == 0.0);
     EXPECT_TRUE(std::abs(s.conwidthb(1, 1) / bw - 1) < 1e-12 && std::abs(s.conpress(1, 1) * std::numbers::pi * bw / (2.0 * w) - 1) < 1e-12);
-    // A race land ending at x = +-0.5 puts a jump at the strip ends: with a zero step tolerance the
-    // bisection never ends: code 113 with the root finder's code 1, not fatal.
+    // Land ends at x = +-0.5, zero step tolerance: endless bisection: 113 (finder's 1), not fatal.
     p = pressIn(m, 1, 3.0e-4);
     std::tie(m.brggeom.racelandlmt(1), m.constants.tolr(2), e.ierind) = std::tuple(0.5, 0.0, 0);
     EXPECT_GT(contactAt(m, p), 0.0);
@@ -86,11 +82,10 @@ TEST(LineContact, SliceLawOverTheRollerAndStripEndsFromTheProfileScan) {
 }
 
 TEST(ContactDerivatives, MatchCentralDifferencesOfTheContactRoutine) {
-  // Steps 1e-7 (lengths), 2e-8 rad: truncation < 1e-7 at approaches >= 2e-4, rounding of the radii < 1e-8
-  // (x100 where a 50 m crown rounds or strip ends must move past the root tolerance). Floor: tolerance x the
-  // largest derivative of the quantity. Point contacts: dqn = dQ/d(approach), dqx, dqr, dqxx, dqyy, dqzz
-  // (straight race); line contacts: all eighteen, 1e-6 (ends at the profile ends), 1e-3 (ends move). Crown
-  // radius and land (m, < 0: as given); race imperfection 1 out-of-round, 2 waviness, with varying taper.
+  // Steps 1e-7 (lengths), 2e-8 rad: truncation < 1e-7 at approaches >= 2e-4, radii rounding < 1e-8
+  // (x100 for a 50 m crown or moving ends). Floor: tolerance x largest derivative. Point: dqn =
+  // dQ/d(approach), dqx, dqr, dqxx, dqyy, dqzz; line: all 18, 1e-6 (fixed ends), 1e-3 (ends move).
+  // Crown radius, land (m, < 0: as given); imperfection 1 out-of-round, 2 waviness, varying taper.
   struct Case { BearingCase bc; double crown, land; int race; double delta, tol, step; bool tilted; int imp = 0; };
   const BearingCase ball = BearingCase::kBallSi, cyl = BearingCase::kCylindricalSi;
   const Case cases[] = {{ball, -1, -1, 1, 1e-3, 1e-6, 1, 0}, {ball, -1, -1, 2, 1e-3, 1e-6, 1, 0}, {cyl, -1, 0, 1, 5e-4, 1e-6, 1, 0}, {cyl, 50.0, 0, 2, 5e-3, 1e-6, 100, 0},
@@ -132,8 +127,7 @@ TEST(ContactDerivatives, MatchCentralDifferencesOfTheContactRoutine) {
     for (int t = 0; t < 2; ++t)
       for (int d = 1; d <= 9; ++d)
         EXPECT_NEAR(an[t][d], fd[t][d], k.tol * (std::abs(fd[t][d]) + big[t])) << int(k.bc) << " race " << j << (t ? " moment" : " load") << " by " << d;
-    // Drawn apart along the normal: no load, widths, pressure, life load or length, every derivative and
-    // moment sum 0, dqn as loaded, a line contact's strip back at the profile ends; a pending record kept.
+    // Drawn apart: all 0 but dqn (as loaded); line strip at profile ends, record kept.
     Errors& e = m.errors;
     const Solutions& s = m.solutions;
     const double dqn = ld.dqn(j), n1 = m.vecmats.tacs(3, 1, j, 1), n3 = m.vecmats.tacs(3, 3, j, 1);
@@ -146,8 +140,7 @@ TEST(ContactDerivatives, MatchCentralDifferencesOfTheContactRoutine) {
 }
 
 TEST(RaceContact, ConeAndCrownGeometryOfTaperedRollers) {
-  // A tapered roller's land lies about rerad tan(half angle) = 0.033 slen (half length 0.019): lightly pressed
-  // in, the strip encloses the land, centred on it, from the set-up's first strip and after a lost contact.
+  // Tapered land at 0.033 slen (half length 0.019), light: strip centred on it (set-up, lost).
   auto b = bearing(BearingCase::kTaperedSi, [](Model& m) { m.brggeom.brecenlen = 0.0002; });
   auto& m = b->m();
   const double lo = m.brggeom.recenlmt(1, 1), hi = m.brggeom.recenlmt(2, 1), *e = &m.solutions.conlmts(1, 2, 1);
@@ -156,14 +149,12 @@ TEST(RaceContact, ConeAndCrownGeometryOfTaperedRollers) {
   EXPECT_TRUE(q > 0.0 && e[0] < lo && e[1] > hi && std::abs(e[0] + e[1] - lo - hi) < 1e-6);
   EXPECT_EQ(contactAt(m, pressIn(m, 2, -2.0e-5)), 0.0);
   EXPECT_NEAR(contactAt(m, pressIn(m, 2, -5.0e-6)) / q, 1.0, 1e-6);
-  // Crowned 50 m without land: a near-line ellipse (F > 0.9995) on both cones, half length
-  // (15 - 0.8 - 0.6)/2 mm, the roller less both corner radii.
+  // Crown 50 m, no land: ellipse F > 0.9995 on both cones, half length (15 - 0.8 - 0.6)/2 mm.
   auto n = bearing(BearingCase::kTaperedSi, [](Model& m) { m.brggeom.brecrn = 50.0, m.brggeom.brecenlen = 0.0; });
   for (int j : {1, 2})
     EXPECT_TRUE(contactAt(n->m(), pressIn(n->m(), j, 2.0e-4)) > 0 && n->m().solutions.curfunc(j, 1) > 0.9995 &&
                 std::abs(n->m().solutions.conwidtha(j, 1) * n->m().constants.slen - 0.0068) < 1e-13) << j;
-  // Crown centres form a circle about the roller axis (axial rc1, radius rc2); skewed, the contact
-  // takes its point in the race azimuth plane through the element centre.
+  // Crown centres on a circle about the roller axis (rc1, rc2); skewed: point in azimuth plane.
   for (auto bc : {BearingCase::kTaperedSi, BearingCase::kSphericalTaperedSi})
     for (int j : {1, 2}) {
       auto c = bearing(bc, [](Model& m) { m.brggeom.brecenlen = 0.0; });

@@ -48,12 +48,11 @@ struct Bearing {
 }  // namespace
 
 TEST(RaceFits, FitAndSpeedMatchLameThickRings) {
-  // Lame thick rings (Timoshenko & Goodier ch. 4) worked to six figures. Inner ring (15/19 mm) on a solid
-  // steel shaft, radial interference 0.01 mm: p = delta E (b^2 - a^2)/(2 a b^2) = 26.1200 MPa, hoop 2 p a^2/
-  // (b^2 - a^2) at the raceway, p (b^2 + a^2)/(b^2 - a^2) at the bore. Outer ring (25.01/30 mm) in an
-  // aluminium housing (50 mm, 70 GPa, 0.33), 0.015 mm: p = 8.28538 MPa. Free rings spinning: hoop rho w^2/4
-  // ((3 + nu) b^2 + (1 - nu) a^2) at the bore (a, b swapped at the outside), u = r sigma / E there.
-  // Columns: race, hoop-term switch, fit, rpm, housing E, nu; hoop at raceway and seat, their growth.
+  // Lame rings (Timoshenko & Goodier ch. 4), 6 figures. Inner 15/19 mm, solid steel shaft, 0.01 mm:
+  // p = delta E (b^2 - a^2)/(2 a b^2) = 26.1200 MPa, hoop 2 p a^2/(b^2 - a^2) at the raceway,
+  // p (b^2 + a^2)/(b^2 - a^2) at the bore. Outer 25.01/30 mm, Al housing (50 mm, 70 GPa, 0.33),
+  // 0.015 mm: p = 8.28538 MPa. Free spinning: hoop rho w^2/4 ((3 + nu) b^2 + (1 - nu) a^2) at the
+  // bore (a, b swapped outside), u = r sigma/E. Columns: race, hoop switch, fit, rpm, E, nu, out.
   struct Case { int race, khoop; double fit, rpm, eh, nuh, hoop, seat, u, useat; };
   const Case cases[] = {{2, 1, 0.02e-3, 0, kE, kNu, 86.4266e6, 112.547e6, 7.89474e-6, 8.68144e-6},
                         {1, 0, 0.03e-3, 0, 70e9, 0.33, -54.3304e6, -54.3304e6, -6.53270e-6, -6.28260e-6},
@@ -86,10 +85,9 @@ TEST(RaceFits, FitAndSpeedMatchLameThickRings) {
 }
 
 TEST(RaceFits, ThermalGrowthWithoutFitPressure) {
-  // Races at most as warm as their seats: radii grow by alpha r dT, the ball by alpha D dT, the clearance
-  // to c0 + 2 alpha (dT1 Ror - dT2 Rir) - 2 alpha dTe D, the seat fits by 2 alpha r (dT race - dT seat); a
-  // loose input fit adds to that. Split halves (segments 3, 4) copy their race; every call starts from the
-  // radii of the first (after a spinning, warmer state the same state again).
+  // Races no warmer than seats: radii grow alpha r dT, ball alpha D dT, clearance c0 + 2 alpha (dT1
+  // Ror - dT2 Rir) - 2 alpha dTe D, seat fits 2 alpha r (dT race - dT seat), plus loose input fit.
+  // Split halves (3, 4) copy their race; each call starts from the first radii.
   struct Case { double dt1, dt2, dth, dts, dte, fit1, fit2; };
   const Case cases[] = {{0, 0, 0, 0, 0, 0, 0}, {60, 60, 60, 60, 60, 0, 0}, {0, 0, 0, 0, 40, 0, 0}, {0, 30, 0, 0, 0, 0, 0},
                         {10, 0, 25, 0, 0, 0, 0}, {0, 0, 0, 0, 0, -0.01e-3, -0.004e-3}, {10, 0, 25, 0, 0, -0.01e-3, -0.004e-3}};
@@ -122,12 +120,10 @@ TEST(RaceFits, ThermalGrowthWithoutFitPressure) {
 }
 
 TEST(RaceFits, OperatingClearanceIsTwiceTheInnerRaceTravelToElementOne) {
-  // Tapered: cup at t1 = 0.35 rad, cone at t2 = 0.25, roller of mid diameter D = 6 mm, axis at am = (t1 + t2)/2.
-  // Cup and cone radii are those of the roller's mid-generatrix points (D apart along nm = (-sin am,
-  // cos am)), the cup raised 0.01 mm. Running: the cone on the shaft with the interference above (Lame,
-  // equal materials, solid shaft: raceway growth u3 = delta a / b), cup 10 K warm in a 25 K housing,
-  // rollers 40 K warm. The roller keeps its outer mid-generatrix point at the cup's station; the gap
-  // normal to the cone (normal n2) takes a radial cone travel gap / cos t2.
+  // Tapered: cup t1 = 0.35 rad, cone t2 = 0.25, roller mid dia. D = 6 mm, axis am = (t1 + t2)/2;
+  // races at mid-generatrix points (D apart along nm = (-sin am, cos am)), cup raised 0.01 mm. Cone
+  // on shaft, fit above (Lame, solid shaft: u3 = delta a/b), cup 10 K, housing 25 K, rollers 40 K.
+  // Roller's outer point at the cup's station; gap normal to cone (n2): radial travel gap / cos t2.
   const double t1 = 0.35, t2 = 0.25, am = (t1 + t2) / 2, nm[2] = {-std::sin(am), std::cos(am)}, n2[2] = {-std::sin(t2), std::cos(t2)};
   const double r2 = kRir + kD * nm[1] + 0.01e-3;
   for (bool running : {false, true}) {
@@ -152,9 +148,8 @@ TEST(RaceFits, OperatingClearanceIsTwiceTheInnerRaceTravelToElementOne) {
 }
 
 TEST(RaceFits, InterferenceOnASeatThatCannotExistStops) {
-  // A housing no larger than the bearing, or a shaft bore no smaller than its bore, takes no part: only an
-  // input interference needs it and stops the run (status 1), the block naming the envelope record and both
-  // diameters (E12.4, label A4). Otherwise the races grow freely and a loose fit stays loose.
+  // Housing no larger than the bearing, or shaft bore no smaller than its bore: unused; input fit
+  // stops (status 1; envelope record, both diameters, E12.4, label A4); else loose stays loose.
   const std::string head = "\n     Execution terminating in Zelc2\n     Interference fit of the ", tail = "     Check the bearing envelope record.\n";
   struct Case { double hsngod, shftid, fit1, fit2, dt1; std::string block; };
   const Case cases[] = {

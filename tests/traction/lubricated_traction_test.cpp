@@ -17,8 +17,7 @@
 
 namespace {
 
-// A lubricant at 350 K; code 9: eta (Pa s), alpha (1/Pa), 4000 K activation, 0.13 W/(m K), and
-// as a visco-elastic film (ve) shear modulus 8e4 Pa, critical stress 1e6 Pa.
+// Lubricant at 350 K; code 9: eta, alpha, 4000 K, 0.13 W/(m K); ve: G 8e4 Pa, tau_c 1e6 Pa.
 struct Lub {
   std::unique_ptr<Model> m = std::make_unique<Model>();
   std::ostringstream out;
@@ -29,8 +28,7 @@ struct Lub {
     t.thercondlub(1) = 0.13, t.currtemp = 350, zeld7::zeld7(*m);
     if (ve) t.kmtype = 2, t.smod = 8e4, t.cshear = 1e6;
   }
-  // PAO (13, k = 0.162) as 100 Pa s exp(-beta (T - 350 K)) (free-volume law, C2 -> infinity at
-  // fixed C1 / C2), no shear thinning. Brinkman number s^2 / 2.268 m^2/s^2.
+  // PAO (13, k 0.162): 100 Pa s exp(-beta (T - 350 K)) (C2 -> inf, C1/C2 fixed); Br = s^2/2.268.
   void exponential(double beta) {
     t.ya1 = 0, t.yb1 = 0, t.ytg0 = 350, t.yxmug = 100, t.yc2 = 1e12, t.yc1 = beta * 1e12 / 2.303, t.kshthtype = 0;
   }
@@ -73,18 +71,16 @@ TEST(FilmThickness, FilmLawsStarvationAndThermalFactorByHand) {
     zeld8::zeld8(*l.m, g[0], g[1], g[2], g[3], 2 / 2.2e11, 350, c.u, c.us, h, phit);
     EXPECT_TRUE(std::abs(h - c.h) <= 2e-7 * c.h && std::abs(phit - c.phit) < 1e-7) << c.kfilm << " " << c.strparam;
   }
-  // MIL-L-7808 VE at 280 K: its viscosity rises with temperature there (d eta/dT > 0), so no
-  // inlet heating reduction (L = 0: factor 1), not the NaN of a negative loading's powers.
+  // MIL-L-7808 VE at 280 K: d eta/dT > 0, so no inlet heating reduction (factor 1, not NaN).
   double h, phit;
   zeld8::zeld8(*Lub(8).m, 0.004, 2e9, 1.5e-3, 2e-4, 2 / 2.2e11, 280, 10, 10, h, phit);
   EXPECT_EQ(phit, 1);
 }
 
-// Isothermal strip (beta = 0, without 0/0): mu = 4 eta s / (pi p h) = -6.366197723675813e-6 (eta
-// 0.05, s -0.01, 1 GPa, 0.1 um) times the mean of exp(alpha P) over the half strip: 1, or 2.2439505
-// (integral of exp(sqrt(1 - X^2)) over [0, 1], to 2e-3 for 4 Gauss points) at alpha p = 1. Film
-// temperature rise pi s mu p h / (16 k) = eta s^2 / (4 k) = 9.615385e-6 K; at 10 m/s (9.6 K) a
-// film with beta 0.03 1/K carries less than the isothermal -6.366197723675813e-3.
+// Isothermal strip (beta 0): mu = 4 eta s/(pi p h) = -6.366197723675813e-6 (eta 0.05, s -0.01,
+// 1 GPa, 0.1 um) x mean exp(alpha P) on the half strip: 1, or 2.2439505 (int of exp(sqrt(1 - X^2))
+// on [0, 1], 2e-3 for 4 Gauss points) at alpha p = 1. Rise eta s^2/(4 k) = 9.615385e-6 K; at
+// 10 m/s (9.6 K) beta 0.03 1/K carries less than the isothermal -6.366197723675813e-3.
 TEST(ThermalNewtonianTraction, IsothermalLimitAndFilmTemperature) {
   Model m;
   auto& t = m.tracprop;
@@ -101,14 +97,12 @@ TEST(ThermalNewtonianTraction, IsothermalLimitAndFilmTemperature) {
   EXPECT_TRUE(mu < 0 && mu > -0.95 * 6.366197723675813e-3) << mu;
 }
 
-// d theta / d xi = -Br xi eta / eta0, eta = eta0 exp(-beta (T - T0)), B = beta T0 = 7: theta =
-// 1 + ln(1 + B Br (1 - xi^2) / 2) / B, mean viscosity ratio I = atanh(sqrt(C / A)) / sqrt(A C),
-// A = 1 + B Br / 2, C = B Br / 2, mu = eta0 s I / (h pm) (trapezoid rule over the steps). At
-// constant eta: mu = eta s / (h pm) = 1.2732395e-3 (1 mm/s along (0.6, 0.8)); at 100 m/s s/u =
-// 1e-5 < tau/G = 1.25e-5: creep mu = 1e-5 8e10 / pm = 1.0185916e-3; 1.27 capped at 0.2; no slip,
-// no traction and no heat. Factor table (11): 0.01 held beyond its end (extended, it turns
-// negative). Two-term law (13), 2 kPa: phi = (1 + (phi L1)^2)^cexp (1 + (phi L2)^2)^cexp1. Steps
-// grow by min(2, 0.8 (1e-4 / e)^(1/3)) (2 at e = 0), rejected ones become max(1e-4, that x step).
+// d theta/d xi = -Br xi eta/eta0, eta = eta0 exp(-beta (T - T0)), B = beta T0 = 7: theta = 1 +
+// ln(1 + B Br (1 - xi^2)/2)/B, I = atanh(sqrt(C/A))/sqrt(A C), A = 1 + B Br/2, C = B Br/2, mu =
+// eta0 s I/(h pm). Constant eta: eta s/(h pm) = 1.2732395e-3 (1 mm/s along (0.6, 0.8)); 100 m/s:
+// s/u 1e-5 < tau/G 1.25e-5, creep 1e-5 8e10/pm = 1.0185916e-3; 1.27 capped at 0.2; no slip: 0.
+// Table (11): 0.01 past its end. Two-term (13), 2 kPa: phi = (1 + (phi L1)^2)^cexp (1 + (phi
+// L2)^2)^cexp1. Growth min(2, 0.8 (1e-4/e)^(1/3)) (2 at e = 0); rejected: max(1e-4, that x step).
 TEST(NewtonianFilm, ClosedFormCreepLimitShearThinningZeroSlipAndStepRule) {
   for (double bbr : {0.01, 1.0}) {
     Lub l(13);
@@ -142,10 +136,9 @@ TEST(NewtonianFilm, ClosedFormCreepLimitShearThinningZeroSlipAndStepRule) {
   EXPECT_EQ(zeld6::reducedstep(*l.m, 2e-4, 0.1), 1e-4);
 }
 
-// Visco-elastic, eta 8 Pa s, b 0.1 mm: De = u / (1 m/s), S = 80 s/u. Small stress (S De 0.003):
-// Sigma = S De (1 - exp(-(x + 1) / De)), mean S De (1 - De (1 - exp(-2 / De)) / 2), mu =
-// 3.247490e-6 (De 0.3), 1.031804e-6 (De 3), to 1.5 % (trapezoid rule, steps to half the contact).
-// Large slip (S 1e4): tau_c asinh(De S) over the contact, 1.2609512e-2. Stress along the slip.
+// Visco-elastic, eta 8 Pa s, b 0.1 mm: De = u/(1 m/s), S = 80 s/u. Small stress (S De 0.003):
+// Sigma = S De (1 - exp(-(x + 1)/De)), mean S De (1 - De (1 - exp(-2/De))/2), mu 3.247490e-6
+// (De 0.3), 1.031804e-6 (De 3), to 1.5 %. Slip S 1e4: tau_c asinh(De S), 1.2609512e-2.
 TEST(ViscoElasticFilm, LinearAndSteadyEyringLimits) {
   struct Case { double u, s1, s2, mu1, mu2, tol; };
   const Case cases[] = {{0.3, -3.75e-5, 0, -3.247490e-6, 0, 3e-8}, {1, 0, 0, 0, 0, 0},
@@ -158,12 +151,11 @@ TEST(ViscoElasticFilm, LinearAndSteadyEyringLimits) {
   }
 }
 
-// Blocks by hand. Growth cut to 0.9: x = -1 + 0.05 (1 - 0.9^1000), step 0.005 0.9^1000 at the
-// 1001st Newtonian step (Br 0.02: theta 1.000975, f 0.019), x = -1 + 0.01 (1 - 0.9^1000) at the
-// visco-elastic one. No error accepted (tolerance -1, error marked #): five steps of 1e-4 (theta
-// 1.00001, f 0.01999); a NaN slip is cut four times to dmin. Two-term thinning at 1e12 Pa: g(1) =
-// 9.99999E-01, g(0.01) = 9.81803E-03, one sign; a NaN stress never converges. Calls outside the
-// contract are refused in checked builds.
+// Growth cut to 0.9: x = -1 + 0.05 (1 - 0.9^1000), step 0.005 0.9^1000 at Newtonian step 1001
+// (Br 0.02: theta 1.000975, f 0.019); visco-elastic x = -1 + 0.01 (1 - 0.9^1000). Tolerance -1
+// (error #): five 1e-4 steps (theta 1.00001, f 0.01999); NaN slip: cut 4 times to dmin. Two-term
+// thinning at 1e12 Pa: g(1) = 9.99999E-01, g(0.01) = 9.81803E-03; a NaN stress never converges.
+// Checked builds refuse calls outside the contract.
 TEST(RheologicalTraction, StopBlocksAndRefusedCalls) {
   const std::string nt = "\n     Execution terminating in NewtonianShear due to ";
   const std::string ve = "     Execution terminating in -Zeld6-\n\n";

@@ -1,6 +1,4 @@
-// Traction of one element pressed into its races (contacts from the contact routine): action and
-// reaction, the law at every lamina, heat as the integral of traction times an analytic slip,
-// pure rolling, and the results of unloaded, split, dry and lubricated contacts.
+// Traction of one element in its races: action/reaction, laminae, heat, rolling, contact kinds.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -21,8 +19,7 @@ const zq::Vec3 kSpin{-4.0, 0.2, 0.5};  // element angular velocity of a general 
 
 struct Out { zq::Vec3 bf, bm; zq::FArray<double, 3, 2> rf, rm; };
 
-// Element 1 at rest without flanges (split races on request), dry curve, pushed outward by 1e-4 and
-// the inner race by 2e-4 radially (a ball's also 5e-4 axially); contacts by the contact routine.
+// Element 1 at rest, no flanges, dry; out by 1e-4, inner race 2e-4 radially (ball: 5e-4 axially).
 std::unique_ptr<zqtest::TestBearing> pressed(BearingCase which, bool split = false) {
   auto b = zqtest::setUpBearing(which, [&](Model& m) {
     zqtest::noGrowth(m);
@@ -41,8 +38,7 @@ std::unique_ptr<zqtest::TestBearing> pressed(BearingCase which, bool split = fal
   return b;
 }
 
-// Motion: orbit speed, element angular velocity w (azimuth components), race speeds, and race 1
-// sliding at v along axis `along` of contact 1 (2: the rolling direction, 1: across it).
+// Motion: orbit, w (azimuth), races; race 1 slides at v on axis `along` (2 rolling, 1 across).
 void move(Model& m, double orbit, zq::Vec3 w, double outer, double inner, double v = 0.0, int along = 2) {
   auto& vm = m.vecmats;
   vm.revel(3, 1) = orbit;
@@ -56,8 +52,7 @@ void move(Model& m, double orbit, zq::Vec3 w, double outer, double inner, double
 
 Out traction(Model& m) { Out o; zeld1::zeld1(m, o.bf, o.bm, o.rf, o.rm); return o; }
 
-// Action and reaction: force on the element = -(forces on the races); moments about the centres
-// differ by the moments of the race forces: bmom + sum rmom_j = sum_j (Cb - Cr_j) x rfor_j.
+// Action/reaction: body force = -sum race forces; bmom + sum rmom_j = sum_j (Cb - Cr_j) x rfor_j.
 void expectBalanced(const Model& m, const Out& o) {
   const auto& vm = m.vecmats;
   zq::Vec3 sum = o.bm, d;
@@ -81,10 +76,9 @@ double simpson(const std::function<double(double)>& f) {
 }  // namespace
 
 TEST(TractionBalance, RacesTakeTheElementForcesAndMomentsTransferBetweenCentres) {
-  // Ball, ball in split races (three contacts), tapered roller in a general motion; cylindrical
-  // roller rolling on both races (inner race at 1) with a spin about the normals (slip along
-  // rolling antisymmetric, each lamina the curve's coefficient against its slip, one without load
-  // none), without slip (normal load only), sliding axially at v (mu(v) Q across rolling, heat mu(v) v Q).
+  // Ball, ball in split races (3 contacts), tapered roller in general motion; cylindrical roller
+  // rolling with spin (slip antisymmetric, laminae on the curve, unloaded one none), without slip
+  // (normal load only), sliding axially at v (mu(v) Q across rolling, heat mu(v) v Q).
   const BearingCase cases[] = {BearingCase::kBallSi, BearingCase::kBallSi, BearingCase::kCylindricalSi,
                                BearingCase::kTaperedSi, BearingCase::kCylindricalSi, BearingCase::kCylindricalSi};
   for (int n = 0; n < 6; ++n) {
@@ -118,12 +112,9 @@ TEST(TractionBalance, RacesTakeTheElementForcesAndMomentsTransferBetweenCentres)
 }
 
 TEST(TractionHeat, HeatAndWearAreIntegralsOfTractionTimesSlipAndLoadTimesSlip) {
-  // Outer contact of a ball, Hertz strip loads (3Q/4)(1 - x^2) along the major axis. Spin w about
-  // the normal: slip w a x, pure rolling at 0. Heathcote slip (rolling about the transverse axis,
-  // race sliding at V): w (dz(x0) - dz(x)), dz the sagitta of the profile circle R, pure rolling at
-  // -x0 and x0. A profile flat across (R = 1e10) rolling with the orbit, race at rest: no slip, no
-  // traction, no heat, the load's moment still transferred. Race sliding across rolling at V under
-  // a ball at rest: V cos(asin(a x / R)) = V (1 + dz(x) / R) in the tilted tangent plane. To 1e-6.
+  // Ball outer contact, loads (3Q/4)(1 - x^2). Spin w: slip w a x. Heathcote (race V): w (dz(x0)
+  // - dz(x)), dz sagitta of profile radius R, rolling at +-x0. Flat (R 1e10), race still: no slip,
+  // traction, heat; moment kept. Race across, V, ball still: V cos(asin(a x/R)) = V (1 + dz/R).
   for (int state = 0; state <= 3; ++state) {
     auto b = pressed(BearingCase::kBallSi);
     Model& m = b->m();
@@ -136,8 +127,7 @@ TEST(TractionHeat, HeatAndWearAreIntegralsOfTractionTimesSlipAndLoadTimesSlip) {
     zq::Vec3 waz;  // w about the contact's normal or transverse axis, azimuth components
     for (int n = 1; n <= 3; ++n) waz(n) = w * vm.tacs(state ? 1 : 3, n, 1, 1);
     if (state < 2) move(m, 0.0, waz, 0.0, 0.0, -state * w * (vm.cbs(3, 1, 1) + dz(x0)));
-    // Relative angular velocity l e_x with l e_x x cbc = W x (Cb - Cr), W = -orbit about the
-    // bearing axis: l = -orbit rho / cbc3, rho the element's radius from the race centre.
+    // l e_x x cbc = W x (Cb - Cr), W = -orbit: l = -orbit rho / cbc3, rho from the race centre.
     double rho = 0.0, orbit = 0.3;
     for (int q = 1; q <= 3; ++q) rho += vm.tacs(q, 3, 1, 1) * (vm.crs(q, 1, 1) - vm.cbs(q, 1, 1));
     const double l = -orbit * rho / (vm.cbs(3, 1, 1) * w);  // l / w
@@ -158,8 +148,7 @@ TEST(TractionHeat, HeatAndWearAreIntegralsOfTractionTimesSlipAndLoadTimesSlip) {
 }
 
 TEST(TractionResults, EveryContactResultIsWrittenAndLubricatedModelsNeedAFilm) {
-  // Split races: segments without load, and distribution entries past the points, read 0
-  // whatever an earlier state left there; a dry contact has no shear thinning (factor 1).
+  // Split races: unloaded segments, entries past the points read 0; dry: no thinning (factor 1).
   auto b = pressed(BearingCase::kBallSi, true);
   Model& m = b->m();
   auto& s = m.solutions;
@@ -176,8 +165,7 @@ TEST(TractionResults, EveryContactResultIsWrittenAndLubricatedModelsNeedAFilm) {
     EXPECT_TRUE(loaded ? s.npoints(k, 1) >= 8 : s.npoints(k, 1) + m.vecmats.kns(k, 1) == 0);
     for (int j = s.npoints(k, 1) + 1; j <= 30; ++j) EXPECT_TRUE(s.contracdis(j, k, 1) == 0.0 && s.conslipdis(j, k, 1) == 0.0);
   }
-  // Lubricated: sliding without rolling (no film) and a critical film of 1 m take the dry curve, a
-  // pending record left as it was; without a critical film the lubricated model applies.
+  // Lubricated: no rolling (no film) or critical film 1 m: dry curve, record kept; else lubricated.
   auto d = pressed(BearingCase::kBallSi);
   Model& l = d->m();
   auto heat = [&l](int ktrac, double film, bool rolling) {

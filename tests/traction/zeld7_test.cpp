@@ -1,5 +1,4 @@
-// Lubricant property database: spot states worked out from the data sheets, physical anchors,
-// finite differences, SI/English invariance, names, shear thinning and every stop block.
+// Lubricant database: data-sheet spot values, anchors, derivatives, units, names, thinning, stops.
 #include "traction/zeld7.h"
 
 #include <gtest/gtest.h>
@@ -58,8 +57,7 @@ std::string stopText(int code, double T, double P, bool film = false) {
   return l.out.str();
 }
 
-// A law without a finite value, by hand from its line formats (a leading / is an empty line, a
-// trailing / an empty last line; E12.5: one digit, the point, 5 digits and the exponent).
+// Block of a law without a finite value, by hand from its formats (/: empty line; E12.5).
 std::string limitBlock(int code, double T, double P, const std::string& proc, const std::string& lines) {
   char c[8], state[96];
   std::snprintf(c, sizeof c, "%3d\n", code);
@@ -70,12 +68,9 @@ std::string limitBlock(int code, double T, double P, const std::string& proc, co
 
 }  // namespace
 
-// The data sheets' laws and property tables evaluated independently in 40-digit arithmetic (SI:
-// K, Pa, Pa s, Pa s/K, 1/Pa, kg/m^3, J/(kg K), W/(m K)): viscosity, -d(eta)/dT as each law states
-// it (5P4E without its pressure-temperature term, codes 4/5 with the base viscosity, Santotrac by
-// the difference quotient over the last kelvin, the Hybrid Formulation without a term in ln s),
-// pressure-viscosity coefficient, density, specific heat, conductivity; beyond the property
-// tables (linear extension), just above MIL-L-7808's 215.56 K, FVA-3 where 0 < s < 1.
+// Data sheets' laws and tables in 40-digit arithmetic (SI): eta, -d(eta)/dT as each law states it
+// (5P4E: no P-T term; 4/5: base viscosity; Santotrac: last-kelvin quotient; Hybrid: no ln s),
+// alpha, density, cp, k; linear past the tables, just above MIL-L-7808's 215.56 K, FVA-3 0<s<1.
 TEST(LubricantViscosity, SpotValuesOfEveryDataSheetAndAnchors) {
   const struct { int code; double T, P, eta, d, alpha, den, sph, tc; } rows[] = {
       {1, 340, 3e8, 6.981439754, 0.2478713078, 1.9e-8, 850, 2000, 0.096082},
@@ -109,10 +104,9 @@ TEST(LubricantViscosity, SpotValuesOfEveryDataSheetAndAnchors) {
     const double d0 = l.at(r.T, 0).dvislub;  // the exponential-type laws' activation temperature
     EXPECT_LT(r.code <= 7 || r.code == 9 ? rel(t.viscoeff(4) * t.vislub / (r.T * r.T), d0) : 0, 1e-12) << r.code;
   }
-  // Anchors that need no law: the reference viscosity at the reference temperature and zero
-  // pressure (Mobil DTE, 5P4E, MIL-L-7808 VE, the user's) and mug = 1e12 Pa s at the glass
-  // transition Tg0 = 273.15 K - 85.6142427 (MIL-L-23699), 74.42 (PAO-100), 93.21 (PAO-600),
-  // 86.57314507 (PAO-650), 96.26408626 K (Krytox).
+  // Anchors: reference viscosity at reference T, P = 0 (Mobil DTE, 5P4E, MIL-L-7808 VE, user's);
+  // mug = 1e12 Pa s at Tg0 = 273.15 K - 85.6142427 (MIL-L-23699), 74.42 (PAO-100), 93.21
+  // (PAO-600), 86.57314507 (PAO-650), 96.26408626 K (Krytox).
   const struct { int code; double T, eta; } anchors[] = {
       {1, 311.11111111, 0.07166}, {2, 350, 0.032742}, {8, 300, 0.030391}, {9, 320, 0.05},
       {10, 273.15 - 85.6142427, 1e12}, {13, 273.15 - 74.42, 1e12}, {15, 273.15 - 93.21, 1e12},
@@ -120,11 +114,9 @@ TEST(LubricantViscosity, SpotValuesOfEveryDataSheetAndAnchors) {
   for (const auto& a : anchors) EXPECT_LT(rel(Lube(a.code).vis(a.T, 0), a.eta), 1e-13) << a.code;
 }
 
-// At 320..380 K, 0 and 0.3 GPa every viscosity falls with temperature and rises with pressure;
-// -d(eta)/dT (5-point central difference, h = 0.01 K) and d(ln eta)/dP (5-point, h = 1e5 Pa;
-// 3-point from the right at P = 0, h = 1e4 Pa) agree to 1e-5 where the stated derivative is exact:
-// not Santotrac's difference quotient, not under pressure where a law leaves pressure terms out
-// of -d(eta)/dT, not 5P4E's alpha away from its 350 K nor MIL-L-7808 VE's.
+// 320..380 K, 0/0.3 GPa: eta falls with T, rises with P; -d(eta)/dT (5-point, h 0.01 K) and
+// d(ln eta)/dP (5-point, h 1e5 Pa; right 3-point at P = 0, h 1e4 Pa) match to 1e-5 where exact:
+// not Santotrac, not P terms left out of -d(eta)/dT, not 5P4E's alpha off 350 K nor 7808 VE's.
 TEST(LubricantViscosity, FallsWithTemperatureRisesWithPressureAndDerivativesMatchDifferences) {
   for (int code = 1; code <= 20; ++code)
     for (double T : {320.0, 350.0, 380.0})
@@ -149,10 +141,9 @@ TEST(LubricantViscosity, FallsWithTemperatureRisesWithPressureAndDerivativesMatc
       }
 }
 
-// Traction viscosity V0 exp(k (313 K - T)), b (T/313 K)^m and alpha of the data sheets at 340 K
-// (5P4E and the user's constant); slamda(i) = (stfac(i)^(a n/(n - 1)) - 1)^(1/a) / stfac(i) with
-// (n, a, G) of the data sheets at stfac(2) = 0.999, (17) = 0.9, (23) = 0.75, (28) = 0.5, (40) =
-// 0.01; MIL-L-7808 VE's visco-elastic constants (the others cleared), the updated MIL-L-23699's.
+// Traction viscosity V0 exp(k (313 K - T)), b (T/313 K)^m, alpha at 340 K (5P4E, user's const);
+// slamda(i) = (stfac(i)^(a n/(n - 1)) - 1)^(1/a) / stfac(i), data-sheet (n, a, G), stfac(2) =
+// 0.999, (17) 0.9, (23) 0.75, (28) 0.5, (40) 0.01; moduli of MIL-L-7808 VE, updated 23699.
 TEST(LubricantProperties, TractionViscosityShearThinningAndModuli) {
   const struct { int code; double vis, beta, alfa; } rows[] = {
       {1, 0.1496291182, 0.03454543827, 7.2516e-9}, {2, 9.6527, 0.0828, 5.4679e-9},
@@ -186,10 +177,9 @@ TEST(LubricantProperties, TractionViscosityShearThinningAndModuli) {
   EXPECT_TRUE(u.m->tracprop.gshearmod == 8.0e10 && u.m->tracprop.tcl == 0.2);
 }
 
-// Every entry: names and model codes as the report prints them, kept by a second evaluation that
-// leaves a pending error record alone; the English run at 1.8 T (R), P x 1.45037891e-4 (psi) gives
-// every property converted (the creep modulus only for measured rheology); the shear-thinning
-// table rises, PAO-100's two-term model (n 0.89, 0.52, a 2, G 22 kPa, 5.08 MPa) has none.
+// Names, codes as reported, kept by a second evaluation (pending error untouched); English run
+// (T x 1.8, P x 1.45037891e-4) converts all (creep modulus: measured rheology only); thinning
+// tables rise; PAO-100's two-term model (n 0.89, 0.52, a 2, G 22 kPa, 5.08 MPa) has none.
 TEST(LubricantDatabase, NamesEnglishUnitsAndShearThinningOfEveryEntry) {
   const std::string dv = "Exp variation with pressure & inverse temperature", no = "No shear thinning",
                     dt = "Rheological coefficients fitted to traction data", yb = "Yasutomi-Bair Model",
@@ -281,9 +271,8 @@ TEST(LubricantStops, EveryStopWritesItsBlock) {
   for (const char* code : {" 0", "21"})
     EXPECT_EQ(stopText(std::atoi(code), 330, 0), std::string("\n\n     Execution terminating in Zeld7 due to invalid traction ") +
                                                     "code, kTrac = " + code + "\n\n     Check value of kTrac on input Record 10.0\n\n\n");
-  // FVA-3 at 600 K, 1 GPa: q = -13.111 + 6856/600 = -1.684333, alfa0 = 8.137e-9 - 3.189e-7/600 +
-  // 0.0010207/600^2 = 1.0440778e-8 1/Pa, s = 1 + alfa0 P / q = -5.2 < 0. At -1000 K Shell T9's
-  // expansion factor 1 + 0.0007734 (T - 298.15) is negative.
+  // FVA-3, 600 K, 1 GPa: q = -13.111 + 6856/600 = -1.684333, alfa0 = 8.137e-9 - 3.189e-7/600 +
+  // 0.0010207/600^2 = 1.0440778e-8 1/Pa, s = -5.2 < 0. -1000 K: T9 1 + 0.0007734 (T - 298.15) < 0.
   EXPECT_EQ(stopText(19, 600, 1e9),
             "\n     Execution terminating in Zeld7 (HybridFormulation) ***\n     Current traction model limitation ***\n"
             "     Lubricant viscosity cannot be computed with Hybrid Formulation\n"
