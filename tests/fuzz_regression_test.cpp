@@ -62,7 +62,6 @@ std::string withRecord(const std::string& text, const std::string& label,
   return out;
 }
 
-// The report ends with `block` (its last lines, blank lines included).
 bool endsWith(const std::string& report, const std::string& block) {
   return report.size() >= block.size() &&
          report.compare(report.size() - block.size(), block.size(), block) == 0;
@@ -96,8 +95,7 @@ TEST(FuzzFindings, EachReducedInputEndsInItsStopBlockWithoutUndefinedNumbers) {
        "     Outer Race Cur Factor =   0.0000E+00\n"
        "     Inner Race Cur Factor =   5.1000E-01\n"
        "     The race curvature factor must be greater than 0.50.\n\n\n"},
-      // Outside diameter 0: the outer ring had a negative wall, its ring coefficients divided
-      // by a zero radius and the no-load position printed a NaN clearance. Outer raceway of
+      // Outside diameter 0: negative outer ring wall, NaN clearance printed. Outer raceway of
       // the 6208 example: groove radius f1 D = 6.731 mm, cos(contact angle) =
       // ((f1 + f2 - 1) D - c/2) / ((f1 + f2 - 1) D) = 0.625 / 0.635, groove bottom radius
       // P/2 + f1 D - (f1 D - D/2) cos = 30 + 6.731 - 0.381 x 0.625/0.635 = 36.356 mm.

@@ -1,5 +1,4 @@
-// Test support: scratch run directories and whole-program runs, in process (a fresh Model
-// pointed at the directory) or as the built executable (for exit statuses and console text).
+// Test support: scratch run directories; whole runs in process or as the built executable.
 #pragma once
 
 #include <filesystem>
@@ -53,13 +52,12 @@ std::string readSource(const std::string& relative);
 // Lines of a text, without their line ends.
 std::vector<std::string> lines(const std::string& text);
 
-// The console message of unreadable input (exit status 2), laid out as the reader writes it:
-// where (line), record, item (number, count and name), what was found and what was expected.
+// The console message of unreadable input (exit status 2) as the reader lays it out.
 std::string inputErrorMessage(const std::string& where, const std::string& record,
                               const std::string& item, const std::string& found,
                               const std::string& expected);
 
-// The console message when DATA.txt cannot be opened (`input`) or PRINT.txt not created.
+// Console message: DATA.txt not opened (`input`) or PRINT.txt not created.
 std::string openErrorMessage(bool input);
 
 }  // namespace zqtest
